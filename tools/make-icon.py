@@ -120,17 +120,22 @@ def dome(x0, x1, top, base, foot=1.2, power=2.6, steps=40):
     return [(_r(x), _r(y)) for x, y in _dedupe(pts)]
 
 
-def lettuce(x0, x1, top, bottom, waves, amp):
-    """Leaf layer: flat top tucked under the bun, scalloped lower edge."""
-    pts = [(x0 + 0.6, top), (x1 - 0.6, top)]
-    steps = waves * 8
+def lettuce(x0, x1, top, bottom, period, amp):
+    """Leaf layer: flat top tucked under the bun, scalloped lower edge.
+
+    The lobes are centred on the middle of the picture and are a whole
+    number of pixels wide, so they come out evenly spaced at 32x32.
+    """
+    mid = (x0 + x1) / 2.0
+    pts = [(x0 + 2.5, top), (x1 - 2.5, top)]
+    steps = int(round((x1 - x0) * 2))
     for i in range(steps + 1):
-        u = i / steps
-        x = x1 - (x1 - x0) * u
+        x = x1 - (x1 - x0) * i / steps
+        phase = math.pi * ((x - mid) / period + 0.5)
         # |sin| gives rounded lobes that meet in small notches
-        y = bottom - amp + 2.0 * amp * abs(math.sin(math.pi * waves * u))
+        y = bottom - amp + 2.0 * amp * abs(math.sin(phase))
         # let the ends curl up a little so the leaves flare at the sides
-        edge = min(u, 1.0 - u) * (x1 - x0)
+        edge = min(x - x0, x1 - x)
         if edge < 1.0:
             y -= (1.0 - edge) * 1.2
         pts.append((x, y))
@@ -174,7 +179,8 @@ def build_shapes():
     # tomato slice
     add(rounded_rect(2.5, 16.5, 29.5, 20.5, top=1.5, bottom=1.5),
         "tomato", "tomato_line")
-    add(rounded_rect(5.0, 18.0, 27.0, 19.0), "tomato_light")
+    add(rounded_rect(6.0, 18.0, 14.0, 19.0), "tomato_light")
+    add(rounded_rect(20.0, 18.0, 26.0, 19.0), "tomato_light")
 
     # cheese: a thin slab whose corners hang down over the tomato
     cheese = [
@@ -186,7 +192,7 @@ def build_shapes():
     add([(_r(x), _r(y)) for x, y in cheese], "cheese", "cheese_line")
 
     # lettuce, flaring out past the bun on both sides
-    add(lettuce(1.5, 30.5, 9.5, 14.5, waves=7, amp=0.5),
+    add(lettuce(0.5, 31.5, 9.5, 14.5, period=5.0, amp=1.0),
         "lettuce", "lettuce_dark")
 
     # top bun
