@@ -124,11 +124,11 @@ Brellow::Brellow(QWidget *parent)
     , m_worksheet(m_controls)
 {
     setObjectName(QStringLiteral("Brellow"));
-    setWindowTitle(windowTitle());
+    setWindowTitle(WindowLayout::windowTitle());
     setWindowIcon(QIcon(QPixmap(hill_cipher_xpm)));
-    setFixedSize(clientSize());
+    setFixedSize(WindowLayout::clientSize());
     QFont font;
-    font.setFamilies(fontFamilies());
+    font.setFamilies(WindowLayout::fontFamilies());
     font.setPointSize(FontPointSize);
     setFont(font);
 
