@@ -134,6 +134,7 @@ Brellow::Brellow(QWidget *parent)
 
     buildControls();
     setFocusOrder();
+    nameControls();
     m_controls.log = Text1[0];
     m_controls.message = Text2[0];
     m_controls.cipher = Text2[1];
@@ -184,9 +185,10 @@ void Brellow::buildControls()
         label->lower();
 }
 
-QWidget *Brellow::control(ControlArray array, int index) const
+QWidget *Brellow::control(ControlRef ref) const
 {
-    switch (array) {
+    const auto index = static_cast<std::size_t>(ref.index);
+    switch (ref.array) {
     case ControlArray::Text1:
         return Text1[index];
     case ControlArray::Text2:
@@ -207,8 +209,19 @@ void Brellow::setFocusOrder()
 {
     const auto order = focusOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(control(order[i].array, order[i].index), control(order[i + 1].array, order[i + 1].index));
-    control(order.front().array, order.front().index)->setFocus();
+        setTabOrder(control(order[i]), control(order[i + 1]));
+    control(order.front())->setFocus();
+}
+
+void Brellow::nameControls()
+{
+    for (const CaptionLink &link : captionLinks()) {
+        auto *label = static_cast<QLabel *>(control(link.label));
+        QWidget *named = control(link.control);
+        label->setBuddy(named);
+        named->setAccessibleName(label->text().section(QChar(u'\n'), 0, 0));
+    }
+    Text1[0]->setAccessibleName(logAccessibleName());
 }
 
 void Brellow::connectEvents()

@@ -56,6 +56,18 @@ struct ControlRef
 };
 [[nodiscard]] std::span<const ControlRef> focusOrder();
 
+// Which label names which control: the label is the control's buddy, and its first line is
+// the name assistive technology announces for the control.
+struct CaptionLink
+{
+    ControlRef label;
+    ControlRef control;
+};
+[[nodiscard]] std::span<const CaptionLink> captionLinks();
+
+// The log box has no caption of its own; this is its name for assistive technology.
+[[nodiscard]] QString logAccessibleName();
+
 // Preferred font families, the first one that is installed wins.
 [[nodiscard]] QStringList fontFamilies();
 
