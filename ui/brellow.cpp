@@ -169,9 +169,7 @@ void Brellow::buildControls()
             widget = Label2[entry.index] = makeLabel(entry, this);
             break;
         }
-        static constexpr const char *ArrayNames[] = { "Text1", "Text2", "List1", "Command1", "Label1", "Label2" };
-        widget->setObjectName(
-            QStringLiteral("%1_%2").arg(QLatin1String(ArrayNames[static_cast<int>(entry.array)])).arg(entry.index));
+        widget->setObjectName(WindowLayout::objectName({ entry.array, entry.index }));
         widget->setGeometry(entry.geometry());
         if (entry.settings & Hidden) {
             widget->setFocusPolicy(Qt::NoFocus);

@@ -73,6 +73,12 @@ std::span<const ControlRef> focusOrder()
     return TabOrder;
 }
 
+QString objectName(ControlRef ref)
+{
+    static constexpr const char *ArrayNames[] = { "Text1", "Text2", "List1", "Command1", "Label1", "Label2" };
+    return QStringLiteral("%1_%2").arg(QLatin1String(ArrayNames[static_cast<int>(ref.array)])).arg(ref.index);
+}
+
 std::span<const CaptionLink> captionLinks()
 {
     return Captions;

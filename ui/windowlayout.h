@@ -48,12 +48,16 @@ inline constexpr int MessageTypingLimit = 50;
 // Controls in reading order of the window.
 [[nodiscard]] std::span<const Control> controls();
 
-// Tab order, first to last; the first one holds the focus when the window opens.
 struct ControlRef
 {
     ControlArray array;
     int index;
 };
+
+// "Text1_0" for Text1(0): the object name that tests and assistive technology find a control by.
+[[nodiscard]] QString objectName(ControlRef ref);
+
+// Tab order, first to last; the first one holds the focus when the window opens.
 [[nodiscard]] std::span<const ControlRef> focusOrder();
 
 // Which label names which control: the label is the control's buddy, and its first line is
