@@ -1,4 +1,5 @@
 #include "brellow.h"
+#include "support/listprobe.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -98,8 +99,7 @@ void TestAccessibility::selectedRowIsReported()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::keyClicks(window.Text2[0], QStringLiteral("Hello, World 42!"));
     QTest::mouseClick(window.Command1[0], Qt::LeftButton);
-    QListWidget *source = window.List1[clicked];
-    QTest::mouseClick(source->viewport(), Qt::LeftButton, {}, source->visualItemRect(source->item(2)).center());
+    ListProbe::clickRow(window.List1[clicked], 2);
 
     for (int k = 1; k <= 3; ++k) {
         QAccessibleInterface *list = interfaceOf(window.List1[k]);

@@ -1,4 +1,5 @@
 #include "brellow.h"
+#include "support/listprobe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+using namespace ListProbe;
+
 namespace {
 
 const QString HelloLog = QStringLiteral("149, 265, 373 = 19, 5, 9\n"
@@ -22,26 +25,6 @@ const QString HelloLog = QStringLiteral("149, 265, 373 = 19, 5, 9\n"
                                         "267, 628, 531 = 7, 4, 11\n"
                                         "219, 456, 412 = 11, 14, 22\n"
                                         "222, 459, 453 = 14, 17, 11\n");
-
-QStringList rowsOf(const QListWidget *list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
-int selectedRowOf(const QListWidget *list)
-{
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = {})
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-}
 
 void typeAndEncrypt(Brellow &window, const QString &message)
 {

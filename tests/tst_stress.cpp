@@ -1,5 +1,6 @@
 #include "brellow.h"
 #include "resultcheck.h"
+#include "support/listprobe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -51,12 +52,6 @@ void typeText(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
         i += length - 1;
     }
-}
-
-int selectedRowOf(const QListWidget *list)
-{
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 // The window's boxes and lists as the engine sees them.
@@ -129,10 +124,8 @@ void TestStress::act(Brellow &window, QRandomGenerator &random)
         break;
     case 6:
         if (list->count() > 0) {
-            QListWidgetItem *item = list->item(random.bounded(list->count()));
-            list->scrollToItem(item);
             const Qt::KeyboardModifiers modifiers = random.bounded(5) == 0 ? Qt::ControlModifier : Qt::NoModifier;
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+            ListProbe::clickRow(list, random.bounded(list->count()), modifiers);
         }
         break;
     default: {
@@ -165,9 +158,9 @@ void TestStress::check(const Brellow &window)
         for (const TrigramList list : { TrigramList::Plain, TrigramList::Cipher, TrigramList::Decoded })
             QCOMPARE(now.rows(list), m_lastResult.rows(list));
     }
-    const int selected = selectedRowOf(window.List1[1]);
-    QCOMPARE(selectedRowOf(window.List1[2]), selected);
-    QCOMPARE(selectedRowOf(window.List1[3]), selected);
+    const int selected = ListProbe::selectedRowOf(window.List1[1]);
+    QCOMPARE(ListProbe::selectedRowOf(window.List1[2]), selected);
+    QCOMPARE(ListProbe::selectedRowOf(window.List1[3]), selected);
     m_syncedSelections += selected > 0;
 }
 
