@@ -124,16 +124,17 @@ Brellow::Brellow(QWidget *parent)
     , m_worksheet(m_controls)
 {
     setObjectName(QStringLiteral("Brellow"));
-    setWindowTitle(windowTitle());
+    setWindowTitle(WindowLayout::windowTitle());
     setWindowIcon(QIcon(QPixmap(hill_cipher_xpm)));
-    setFixedSize(clientSize());
+    setFixedSize(WindowLayout::clientSize());
     QFont font;
-    font.setFamilies(fontFamilies());
+    font.setFamilies(WindowLayout::fontFamilies());
     font.setPointSize(FontPointSize);
     setFont(font);
 
     buildControls();
     setFocusOrder();
+    nameControls();
     m_controls.log = Text1[0];
     m_controls.message = Text2[0];
     m_controls.cipher = Text2[1];
@@ -168,9 +169,7 @@ void Brellow::buildControls()
             widget = Label2[entry.index] = makeLabel(entry, this);
             break;
         }
-        static constexpr const char *ArrayNames[] = { "Text1", "Text2", "List1", "Command1", "Label1", "Label2" };
-        widget->setObjectName(
-            QStringLiteral("%1_%2").arg(QLatin1String(ArrayNames[static_cast<int>(entry.array)])).arg(entry.index));
+        widget->setObjectName(WindowLayout::objectName({ entry.array, entry.index }));
         widget->setGeometry(entry.geometry());
         if (entry.settings & Hidden) {
             widget->setFocusPolicy(Qt::NoFocus);
@@ -184,9 +183,10 @@ void Brellow::buildControls()
         label->lower();
 }
 
-QWidget *Brellow::control(ControlArray array, int index) const
+QWidget *Brellow::control(ControlRef ref) const
 {
-    switch (array) {
+    const auto index = static_cast<std::size_t>(ref.index);
+    switch (ref.array) {
     case ControlArray::Text1:
         return Text1[index];
     case ControlArray::Text2:
@@ -207,8 +207,19 @@ void Brellow::setFocusOrder()
 {
     const auto order = focusOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(control(order[i].array, order[i].index), control(order[i + 1].array, order[i + 1].index));
-    control(order.front().array, order.front().index)->setFocus();
+        setTabOrder(control(order[i]), control(order[i + 1]));
+    control(order.front())->setFocus();
+}
+
+void Brellow::nameControls()
+{
+    for (const CaptionLink &link : captionLinks()) {
+        auto *label = static_cast<QLabel *>(control(link.label));
+        QWidget *named = control(link.control);
+        label->setBuddy(named);
+        named->setAccessibleName(label->text().section(QChar(u'\n'), 0, 0));
+    }
+    Text1[0]->setAccessibleName(logAccessibleName());
 }
 
 void Brellow::connectEvents()

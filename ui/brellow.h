@@ -44,8 +44,9 @@ protected:
 private:
     void buildControls();
     void setFocusOrder();
+    void nameControls();
     void connectEvents();
-    [[nodiscard]] QWidget *control(WindowLayout::ControlArray array, int index) const;
+    [[nodiscard]] QWidget *control(WindowLayout::ControlRef ref) const;
 
     WindowControls m_controls;
     CipherWorksheet m_worksheet;

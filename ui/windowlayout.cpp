@@ -41,6 +41,11 @@ constexpr ControlRef TabOrder[] = {
     { List1, 2 }, { Command1, 0 }, { Command1, 1 }, { List1, 3 },
 };
 
+constexpr CaptionLink Captions[] = {
+    { { Label1, 1 }, { Text2, 0 } }, { { Label1, 2 }, { Text2, 1 } }, { { Label1, 4 }, { List1, 0 } },
+    { { Label1, 3 }, { List1, 3 } }, { { Label2, 0 }, { List1, 1 } }, { { Label2, 1 }, { List1, 2 } },
+};
+
 } // namespace
 
 QRect Control::geometry() const
@@ -66,6 +71,22 @@ std::span<const Control> controls()
 std::span<const ControlRef> focusOrder()
 {
     return TabOrder;
+}
+
+QString objectName(ControlRef ref)
+{
+    static constexpr const char *ArrayNames[] = { "Text1", "Text2", "List1", "Command1", "Label1", "Label2" };
+    return QStringLiteral("%1_%2").arg(QLatin1String(ArrayNames[static_cast<int>(ref.array)])).arg(ref.index);
+}
+
+std::span<const CaptionLink> captionLinks()
+{
+    return Captions;
+}
+
+QString logAccessibleName()
+{
+    return QStringLiteral("Обяснение и изчисления");
 }
 
 QStringList fontFamilies()

@@ -48,13 +48,29 @@ inline constexpr int MessageTypingLimit = 50;
 // Controls in reading order of the window.
 [[nodiscard]] std::span<const Control> controls();
 
-// Tab order, first to last; the first one holds the focus when the window opens.
 struct ControlRef
 {
     ControlArray array;
     int index;
 };
+
+// "Text1_0" for Text1(0): the object name that tests and assistive technology find a control by.
+[[nodiscard]] QString objectName(ControlRef ref);
+
+// Tab order, first to last; the first one holds the focus when the window opens.
 [[nodiscard]] std::span<const ControlRef> focusOrder();
+
+// Which label names which control: the label is the control's buddy, and its first line is
+// the name assistive technology announces for the control.
+struct CaptionLink
+{
+    ControlRef label;
+    ControlRef control;
+};
+[[nodiscard]] std::span<const CaptionLink> captionLinks();
+
+// The log box has no caption of its own; this is its name for assistive technology.
+[[nodiscard]] QString logAccessibleName();
 
 // Preferred font families, the first one that is installed wins.
 [[nodiscard]] QStringList fontFamilies();
