@@ -61,9 +61,7 @@ foreach(size 32 48 64 128)
 endforeach()
 expect_copy(share/icons/hicolor/scalable/apps/${id}.svg ui/icons/hill-cipher.svg)
 expect_copy(share/doc/hill-cipher/LICENSE LICENSE)
-if(EXISTS "${SOURCE_DIR}/README.md")
-    expect_copy(share/doc/hill-cipher/README.md README.md)
-endif()
+expect_copy(share/doc/hill-cipher/README.md README.md)
 
 # The menu entry must name the installed program and the themed icon.
 set(desktop "${PREFIX}/share/applications/${id}.desktop")
