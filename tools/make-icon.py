@@ -2,20 +2,26 @@
 """Generate the window icon (a hamburger seen from the side).
 
 The picture is described once, as a list of filled polygons on a 32x32
-grid, and written out twice:
+grid, and written out as:
 
   ui/icons/hill-cipher.xpm  32x32 pixmap, compiled into the program
-  ui/icons/hill-cipher.svg  the same shapes as scalable vector art
+  ui/icons/hill-cipher.svg  the same shapes as scalable vector art (also
+                            installed as the theme's scalable icon)
+  data/icons/NxN/org.example.HillCipher.png
+                            the desktop icon for the hicolor theme, at
+                            N = 32, 48, 64 and 128
 
 Curved shapes (ellipses, rounded corners, the bun dome, the wavy lettuce)
 are flattened to polygons here, with coordinates rounded to 1/100, so the
 rasteriser below and an SVG renderer see exactly the same outlines.
 
-The pixmap is rasterised by sampling every pixel on a 4x4 grid: each sample
-takes the colour of the topmost shape covering it (a shape's outline is
-painted over its fill, as in SVG), a pixel is transparent when at least half
-of its samples are, and otherwise it takes the most frequent opaque colour.
-No blending, so the palette stays small.
+Each bitmap is rasterised straight from the shapes at its own size (the
+grid scaled to N pixels, outlines scaled with it, as an SVG renderer would)
+by sampling every pixel on a 4x4 grid: each sample takes the colour of the
+topmost shape covering it (a shape's outline is painted over its fill, as in
+SVG), a pixel is transparent when at least half of its samples are, and
+otherwise it takes the most frequent opaque colour.  No blending, so the
+palette stays small and the edges stay crisp at every size.
 
 Standard library only.  Output is deterministic; rerun after editing:
 
@@ -24,10 +30,14 @@ Standard library only.  Output is deterministic; rerun after editing:
 
 import math
 import os
+import struct
 import sys
+import zlib
 
 SIZE = 32          # canvas size, in both pixels and SVG user units
 SUB = 4            # samples per pixel along each axis
+PNG_SIZES = (32, 48, 64, 128)
+APP_ID = "org.example.HillCipher"
 
 # Palette: name -> (XPM key character, colour).  The order here is the
 # order of the colour table in the XPM.
@@ -263,21 +273,23 @@ def sample(px, py, shapes):
     return None
 
 
-def rasterise(shapes):
+def rasterise(shapes, size=SIZE):
+    """Rows of colour names (None = transparent) for a size x size bitmap."""
+    scale = SIZE / size              # pixels -> grid units
     half = STROKE_WIDTH / 2.0
     prepared = [(pts, fill, stroke, _bbox(pts, half if stroke else 0.0))
                 for pts, fill, stroke in shapes]
     order = {name: i for i, (name, _k, _c) in enumerate(PALETTE)}
     rows = []
-    for y in range(SIZE):
+    for y in range(size):
         row = []
-        for x in range(SIZE):
+        for x in range(size):
             counts = {}
             clear = 0
             for sy in range(SUB):
                 for sx in range(SUB):
-                    c = sample(x + (sx + 0.5) / SUB, y + (sy + 0.5) / SUB,
-                               prepared)
+                    c = sample((x + (sx + 0.5) / SUB) * scale,
+                               (y + (sy + 0.5) / SUB) * scale, prepared)
                     if c is None:
                         clear += 1
                     else:
@@ -336,6 +348,32 @@ def write_svg(shapes, path):
     _write(path, "\n".join(lines) + "\n")
 
 
+def _png_chunk(kind, data):
+    body = kind + data
+    return (struct.pack(">I", len(data)) + body
+            + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF))
+
+
+def write_png(rows, path):
+    """8-bit RGBA PNG, no ancillary chunks, so reruns give the same bytes."""
+    height, width = len(rows), len(rows[0])
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)                                # filter type: none
+        for c in row:
+            if c is None:
+                raw += b"\0\0\0\0"
+            else:
+                raw += bytes.fromhex(COLOUR[c][1:]) + b"\xff"
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    data = (b"\x89PNG\r\n\x1a\n"
+            + _png_chunk(b"IHDR", header)
+            + _png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + _png_chunk(b"IEND", b""))
+    with open(path, "wb") as f:
+        f.write(data)
+
+
 def _write(path, text):
     with open(path, "w", encoding="ascii", newline="\n") as f:
         f.write(text)
@@ -350,6 +388,12 @@ def main():
     write_svg(shapes, os.path.join(out_dir, "hill-cipher.svg"))
     print("wrote ui/icons/hill-cipher.xpm (%d colours + None) and "
           "ui/icons/hill-cipher.svg" % n)
+    for size in PNG_SIZES:
+        rel = os.path.join("data", "icons", "%dx%d" % (size, size),
+                           APP_ID + ".png")
+        os.makedirs(os.path.dirname(os.path.join(root, rel)), exist_ok=True)
+        write_png(rasterise(shapes, size), os.path.join(root, rel))
+        print("wrote " + rel)
     return 0
 
 
