@@ -173,6 +173,9 @@ void TestBrellow::window()
     QVERIFY(art.hasAlphaChannel());
     QCOMPARE(art.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(art.pixelColor(16, 16).alpha(), 255);
+    // Twice the pixel density gets art drawn at 64 pixels, not the 32-pixel one blown up.
+    QCOMPARE(icon.availableSizes(), (QList<QSize> { QSize(32, 32), QSize(64, 64) }));
+    QVERIFY(!icon.pixmap(QSize(64, 64)).isNull());
 }
 
 void TestBrellow::startUpState()

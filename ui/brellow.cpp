@@ -125,7 +125,9 @@ Brellow::Brellow(QWidget *parent)
 {
     setObjectName(QStringLiteral("Brellow"));
     setWindowTitle(WindowLayout::windowTitle());
-    setWindowIcon(QIcon(QPixmap(hill_cipher_xpm)));
+    QIcon icon { QPixmap(hill_cipher_xpm) };
+    icon.addFile(QStringLiteral(":/icons/org.example.HillCipher.png"), QSize(64, 64));
+    setWindowIcon(icon);
     setFixedSize(WindowLayout::clientSize());
     QFont font;
     font.setFamilies(WindowLayout::fontFamilies());
