@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include "icons/hill-cipher.xpm"
 
@@ -97,25 +98,6 @@ void selectRow(QListWidget *list, int row)
     }
 }
 
-// Runs a handler's body with the program's own selection changes marked as such.
-class HandlerScope
-{
-public:
-    explicit HandlerScope(bool &flag)
-        : m_flag(flag)
-        , m_saved(flag)
-    {
-        m_flag = true;
-    }
-    ~HandlerScope() { m_flag = m_saved; }
-    HandlerScope(const HandlerScope &) = delete;
-    HandlerScope &operator=(const HandlerScope &) = delete;
-
-private:
-    bool &m_flag;
-    bool m_saved;
-};
-
 } // namespace
 
 Brellow::Brellow(QWidget *parent)
@@ -144,8 +126,6 @@ Brellow::Brellow(QWidget *parent)
     Form_Load();
     connectEvents();
 }
-
-Brellow::~Brellow() = default;
 
 void Brellow::buildControls()
 {
@@ -255,7 +235,7 @@ void Brellow::ClearTrigramLists()
 
 void Brellow::Command1_Click(qint16 index)
 {
-    const HandlerScope scope(m_handling);
+    const QScopedValueRollback<bool> handling(m_handling, true);
     switch (index) {
     case 0:
         m_worksheet.RunEncryption();
@@ -275,7 +255,7 @@ void Brellow::List1_Click(qint16 index)
 {
     if (index < 1 || index >= qint16(List1.size()))
         return;
-    const HandlerScope scope(m_handling);
+    const QScopedValueRollback<bool> handling(m_handling, true);
     const qint16 target = selectedRow(List1[index]);
     for (std::size_t k = 1; k <= 3; ++k)
         selectRow(List1[k], target);

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include <array>
-#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -22,7 +21,6 @@ class Brellow : public QWidget
 
 public:
     explicit Brellow(QWidget *parent = nullptr);
-    ~Brellow() override;
 
     std::array<QPlainTextEdit *, 2> Text1 {};
     std::array<QLineEdit *, 2> Text2 {};
