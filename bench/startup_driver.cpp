@@ -1,10 +1,11 @@
 // Starts the program and the baseline alternately, each in a fresh process, and prints the
-// median time from just before the start to the first painted frame, and the median resident
-// memory at that frame. Each program must print "<CLOCK_MONOTONIC ns> <RSS KiB>" and exit.
+// median time from just before the start to the first painted frame, the median resident memory
+// and the median CPU time of the process at that frame. Each program must print
+// "<CLOCK_MONOTONIC ns> <RSS KiB> <process CPU ns>" and exit.
 //
 // Usage: startup_driver RUNS WARMUPS PROGRAM BASELINE
-// Output: "time_ms <program> <baseline>" and "rss_kib <program> <baseline>" (medians), then
-// the same with "_min" and "_max" for the spread.
+// Output: "time_ms <program> <baseline>", "rss_kib ..." and "cpu_ms ..." (medians), then the
+// same with "_min" and "_max" for the spread.
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -27,6 +28,7 @@ struct Sample
 {
     double milliseconds;
     long residentKib;
+    double cpuMilliseconds;
 };
 
 long long monotonicNanoseconds()
@@ -78,19 +80,41 @@ std::optional<Sample> runOnce(const char *program)
 
     long long frame = 0;
     long resident = 0;
-    if (std::sscanf(output.c_str(), "%lld %ld", &frame, &resident) != 2 || frame < started || resident <= 0) {
+    long long cpu = 0;
+    if (std::sscanf(output.c_str(), "%lld %ld %lld", &frame, &resident, &cpu) != 3 || frame < started
+        || resident <= 0 || cpu <= 0) {
         std::fprintf(stderr, "%s printed no usable frame report: \"%s\"\n", program, output.c_str());
         return std::nullopt;
     }
-    return Sample { static_cast<double>(frame - started) / 1e6, resident };
+    return Sample { static_cast<double>(frame - started) / 1e6, resident, static_cast<double>(cpu) / 1e6 };
 }
 
-template <typename T>
-T median(std::vector<T> values)
+double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void print(const char *key, double program, double baseline)
+{
+    std::printf("%s %.2f %.2f\n", key, program, baseline);
+}
+
+// Prints one measure's medians, then its minimum and maximum, program first.
+template <typename T>
+void report(const std::string &key, const std::vector<Sample> (&samples)[2], T Sample::*measure)
+{
+    std::vector<double> values[2];
+    for (int which = 0; which < 2; ++which) {
+        for (const Sample &sample : samples[which])
+            values[which].push_back(static_cast<double>(sample.*measure));
+    }
+    print(key.c_str(), median(values[0]), median(values[1]));
+    const auto [min0, max0] = std::minmax_element(values[0].begin(), values[0].end());
+    const auto [min1, max1] = std::minmax_element(values[1].begin(), values[1].end());
+    print((key + "_min").c_str(), *min0, *min1);
+    print((key + "_max").c_str(), *max0, *max1);
 }
 
 std::optional<int> count(std::string_view text)
@@ -127,21 +151,8 @@ int main(int argc, char *argv[])
         }
     }
 
-    std::vector<double> times[2];
-    std::vector<long> residents[2];
-    for (int which = 0; which < 2; ++which) {
-        for (const Sample &sample : samples[which]) {
-            times[which].push_back(sample.milliseconds);
-            residents[which].push_back(sample.residentKib);
-        }
-    }
-    std::printf("time_ms %.2f %.2f\n", median(times[0]), median(times[1]));
-    std::printf("rss_kib %ld %ld\n", median(residents[0]), median(residents[1]));
-    const auto [minTime0, maxTime0] = std::minmax_element(times[0].begin(), times[0].end());
-    const auto [minTime1, maxTime1] = std::minmax_element(times[1].begin(), times[1].end());
-    const auto [minRss0, maxRss0] = std::minmax_element(residents[0].begin(), residents[0].end());
-    const auto [minRss1, maxRss1] = std::minmax_element(residents[1].begin(), residents[1].end());
-    std::printf("time_ms_min %.2f %.2f\ntime_ms_max %.2f %.2f\n", *minTime0, *minTime1, *maxTime0, *maxTime1);
-    std::printf("rss_kib_min %ld %ld\nrss_kib_max %ld %ld\n", *minRss0, *minRss1, *maxRss0, *maxRss1);
+    report("time_ms", samples, &Sample::milliseconds);
+    report("rss_kib", samples, &Sample::residentKib);
+    report("cpu_ms", samples, &Sample::cpuMilliseconds);
     return 0;
 }
