@@ -1,0 +1,15 @@
+// Starts exactly as the program does (QApplication, the window, show) and reports when the
+// window's first frame is on the display; see FirstFrameProbe.
+#include "brellow.h"
+#include "firstframeprobe.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Brellow window;
+    FirstFrameProbe probe(window);
+    window.show();
+    return app.exec();
+}
