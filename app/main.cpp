@@ -1,3 +1,4 @@
+#include "application.h"
 #include "brellow.h"
 
 #include <QApplication>
@@ -5,8 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Lets the desktop match the window with its menu entry and theme icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.HillCipher"));
+    Application::prepare();
     Brellow window;
     window.show();
     return app.exec();

@@ -1,5 +1,6 @@
 // Starts exactly as the program does (QApplication, the window, show) and reports when the
 // window's first frame is on the display; see FirstFrameProbe.
+#include "application.h"
 #include "brellow.h"
 #include "firstframeprobe.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Application::prepare();
     Brellow window;
     FirstFrameProbe probe(window);
     window.show();

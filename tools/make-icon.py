@@ -306,13 +306,14 @@ def rasterise(shapes, size=SIZE):
 # ---------------------------------------------------------------------------
 # Writers
 
-def write_xpm(rows, path):
+def write_xpm(rows, path, name="hill_cipher_xpm"):
+    size = len(rows)
     used = {c for row in rows for c in row if c is not None}
     entries = [(name, key, colour) for name, key, colour in PALETTE
                if name in used]
     lines = ["/* XPM */",
-             "static const char *const hill_cipher_xpm[] = {",
-             '"%d %d %d 1",' % (SIZE, SIZE, len(entries) + 1),
+             "static const char *const %s[] = {" % name,
+             '"%d %d %d 1",' % (size, size, len(entries) + 1),
              '"%s c None",' % TRANSPARENT_KEY]
     for _name, key, colour in entries:
         lines.append('"%s c %s",' % (key, colour))
@@ -385,9 +386,11 @@ def main():
     os.makedirs(out_dir, exist_ok=True)
     shapes = build_shapes()
     n = write_xpm(rasterise(shapes), os.path.join(out_dir, "hill-cipher.xpm"))
+    # The window also carries the art at 64 pixels, for screens at twice the pixel density.
+    write_xpm(rasterise(shapes, 64), os.path.join(out_dir, "hill-cipher-64.xpm"), "hill_cipher_64_xpm")
     write_svg(shapes, os.path.join(out_dir, "hill-cipher.svg"))
-    print("wrote ui/icons/hill-cipher.xpm (%d colours + None) and "
-          "ui/icons/hill-cipher.svg" % n)
+    print("wrote ui/icons/hill-cipher.xpm (%d colours + None), "
+          "ui/icons/hill-cipher-64.xpm and ui/icons/hill-cipher.svg" % n)
     for size in PNG_SIZES:
         rel = os.path.join("data", "icons", "%dx%d" % (size, size),
                            APP_ID + ".png")

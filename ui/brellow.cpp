@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include "icons/hill-cipher-64.xpm"
 #include "icons/hill-cipher.xpm"
 
 using namespace WindowLayout;
@@ -60,6 +61,8 @@ QLineEdit *makeLineBox(const Control &entry, QWidget *parent)
 QPlainTextEdit *makeTextBox(const Control &entry, QWidget *parent)
 {
     auto *box = new QPlainTextEdit(parent);
+    // Placed before it is filled, so the text is laid out once, at the box's own width.
+    box->setGeometry(entry.geometry());
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -77,6 +80,8 @@ QListWidget *makeList(const Control &entry, QWidget *parent)
     auto *list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
+    // Every row is one line of the same font, so one row's size serves for all.
+    list->setUniformItemSizes(true);
     if (entry.content == Content::LetterTable)
         list->addItems(WindowTexts::letterTable());
     return list;
@@ -107,14 +112,12 @@ Brellow::Brellow(QWidget *parent)
 {
     setObjectName(QStringLiteral("Brellow"));
     setWindowTitle(WindowLayout::windowTitle());
+    // Both sizes are compiled in: screens at twice the pixel density get art drawn for them.
     QIcon icon { QPixmap(hill_cipher_xpm) };
-    icon.addFile(QStringLiteral(":/icons/org.example.HillCipher.png"), QSize(64, 64));
+    icon.addPixmap(QPixmap(hill_cipher_64_xpm));
     setWindowIcon(icon);
     setFixedSize(WindowLayout::clientSize());
-    QFont font;
-    font.setFamilies(WindowLayout::fontFamilies());
-    font.setPointSize(FontPointSize);
-    setFont(font);
+    setFont(WindowLayout::font());
 
     buildControls();
     setFocusOrder();

@@ -94,4 +94,12 @@ QStringList fontFamilies()
     return { QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif") };
 }
 
+QFont font()
+{
+    QFont font;
+    font.setFamilies(fontFamilies());
+    font.setPointSize(FontPointSize);
+    return font;
+}
+
 } // namespace WindowLayout

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QtGlobal>
@@ -74,5 +75,8 @@ struct CaptionLink
 
 // Preferred font families, the first one that is installed wins.
 [[nodiscard]] QStringList fontFamilies();
+
+// The one font of the window and every control in it.
+[[nodiscard]] QFont font();
 
 } // namespace WindowLayout
