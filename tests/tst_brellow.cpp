@@ -325,6 +325,10 @@ void TestBrellow::encryptHelloWorld()
     QCOMPARE(rowsOf(window.List1[2]), (QStringList { "HEL", "LOW", "ORL", "D" }));
     QCOMPARE(window.Text1[0]->toPlainText(), HelloLog);
     QCOMPARE(window.Text1[0]->document()->blockCount(), 8);
+    // The engine reads the log back with the CR LF breaks it wrote.
+    WindowControls view;
+    view.log = window.Text1[0];
+    QCOMPARE(view.text(TextBox::Log), QString(HelloLog).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
     QCOMPARE(window.List1[0]->count(), 26);
     QVERIFY(!window.Text1[1]->isVisibleTo(&window));
 }
