@@ -17,14 +17,9 @@ using namespace WindowLayout;
 
 namespace {
 
-QString fromEngineText(const QString &text)
-{
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 QString captionOf(const Control &entry)
 {
-    return fromEngineText(QString::fromUtf8(entry.caption));
+    return WindowControls::toWidgetText(QString::fromUtf8(entry.caption));
 }
 
 QLabel *makeLabel(const Control &entry, QWidget *parent)
@@ -70,7 +65,7 @@ QPlainTextEdit *makeTextBox(const Control &entry, QWidget *parent)
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // A read-only box has no use for a typed Tab; let it move the focus on.
     box->setTabChangesFocus(true);
-    box->setPlainText(fromEngineText(entry.content == Content::Explanation ? WindowTexts::explanation()
+    box->setPlainText(WindowControls::toWidgetText(entry.content == Content::Explanation ? WindowTexts::explanation()
                                                                             : WindowTexts::quote()));
     return box;
 }

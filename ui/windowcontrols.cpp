@@ -14,11 +14,6 @@ namespace {
 const QString EngineBreak = QStringLiteral("\r\n");
 const QString WidgetBreak = QStringLiteral("\n");
 
-QString toWidget(const QString &text)
-{
-    return QString(text).replace(EngineBreak, WidgetBreak);
-}
-
 } // namespace
 
 QString WindowControls::text(TextBox box) const
@@ -31,7 +26,7 @@ QString WindowControls::text(TextBox box) const
 void WindowControls::setText(TextBox box, const QString &text)
 {
     if (box == TextBox::Log)
-        log->setPlainText(toWidget(text));
+        log->setPlainText(toWidgetText(text));
     else
         setLineText(lineBox(box), text);
 }
@@ -41,7 +36,7 @@ void WindowControls::appendText(TextBox box, const QString &piece)
     if (box == TextBox::Log) {
         QTextCursor end(log->document());
         end.movePosition(QTextCursor::End);
-        end.insertText(toWidget(piece));
+        end.insertText(toWidgetText(piece));
     } else {
         QLineEdit *line = lineBox(box);
         setLineText(line, line->text() + piece);
@@ -62,6 +57,11 @@ void WindowControls::setLineText(QLineEdit *box, const QString &text)
 {
     box->setMaxLength(qMax(WindowLayout::MessageTypingLimit, static_cast<int>(text.size())));
     box->setText(text);
+}
+
+QString WindowControls::toWidgetText(const QString &engineText)
+{
+    return QString(engineText).replace(EngineBreak, WidgetBreak);
 }
 
 QLineEdit *WindowControls::lineBox(TextBox box) const

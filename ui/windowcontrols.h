@@ -27,6 +27,9 @@ public:
     // The typing limit applies to the user only: a longer text set by the program is kept whole.
     static void setLineText(QLineEdit *box, const QString &text);
 
+    // Widgets break lines with LF where the engine writes CR LF.
+    [[nodiscard]] static QString toWidgetText(const QString &engineText);
+
 private:
     [[nodiscard]] QLineEdit *lineBox(TextBox box) const;
     [[nodiscard]] QListWidget *list(TrigramList list) const;
