@@ -10,6 +10,8 @@ grid, and written out as:
   data/icons/NxN/org.example.HillCipher.png
                             the desktop icon for the hicolor theme, at
                             N = 32, 48, 64 and 128
+  app/hill-cipher.ico       the Windows program's file and window icon, at
+                            16, 32, 48 and 256 pixels
 
 Curved shapes (ellipses, rounded corners, the bun dome, the wavy lettuce)
 are flattened to polygons here, with coordinates rounded to 1/100, so the
@@ -37,6 +39,7 @@ import zlib
 SIZE = 32          # canvas size, in both pixels and SVG user units
 SUB = 4            # samples per pixel along each axis
 PNG_SIZES = (32, 48, 64, 128)
+ICO_SIZES = (16, 32, 48, 256)
 APP_ID = "org.example.HillCipher"
 
 # Palette: name -> (XPM key character, colour).  The order here is the
@@ -355,7 +358,7 @@ def _png_chunk(kind, data):
             + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF))
 
 
-def write_png(rows, path):
+def png_bytes(rows):
     """8-bit RGBA PNG, no ancillary chunks, so reruns give the same bytes."""
     height, width = len(rows), len(rows[0])
     raw = bytearray()
@@ -367,12 +370,53 @@ def write_png(rows, path):
             else:
                 raw += bytes.fromhex(COLOUR[c][1:]) + b"\xff"
     header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    data = (b"\x89PNG\r\n\x1a\n"
+    return (b"\x89PNG\r\n\x1a\n"
             + _png_chunk(b"IHDR", header)
             + _png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
             + _png_chunk(b"IEND", b""))
+
+
+def write_png(rows, path):
     with open(path, "wb") as f:
-        f.write(data)
+        f.write(png_bytes(rows))
+
+
+def dib_bytes(rows):
+    """A 32-bit BGRA bitmap with its AND mask, as icon directories store it.
+
+    Windows draws small icons from bitmaps most reliably, so only the large
+    size is stored as PNG."""
+    size = len(rows)
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, 0, 0, 0, 0, 0)
+    pixels = bytearray()
+    mask = bytearray()
+    mask_stride = (size + 31) // 32 * 4
+    for row in reversed(rows):                       # bottom-up, as DIBs are
+        bits = bytearray(mask_stride)
+        for x, c in enumerate(row):
+            if c is None:
+                pixels += b"\0\0\0\0"
+                bits[x // 8] |= 0x80 >> (x % 8)
+            else:
+                r, g, b = bytes.fromhex(COLOUR[c][1:])
+                pixels += bytes((b, g, r, 255))
+        mask += bits
+    return header + bytes(pixels) + bytes(mask)
+
+
+def write_ico(images, path):
+    """An icon file holding one image per size; images maps size -> rows."""
+    entries = [(size, png_bytes(rows) if size >= 256 else dib_bytes(rows))
+               for size, rows in sorted(images.items())]
+    offset = 6 + 16 * len(entries)
+    directory = struct.pack("<HHH", 0, 1, len(entries))
+    for size, data in entries:
+        # A width or height of 0 means 256.
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32,
+                                 len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(directory + b"".join(data for _size, data in entries))
 
 
 def _write(path, text):
@@ -397,6 +441,10 @@ def main():
         os.makedirs(os.path.dirname(os.path.join(root, rel)), exist_ok=True)
         write_png(rasterise(shapes, size), os.path.join(root, rel))
         print("wrote " + rel)
+    rel = os.path.join("app", "hill-cipher.ico")
+    write_ico({size: rasterise(shapes, size) for size in ICO_SIZES},
+              os.path.join(root, rel))
+    print("wrote " + rel)
     return 0
 
 
