@@ -1,10 +1,10 @@
 #include "brellow.h"
+#include "residentmemory.h"
 #include "resultcheck.h"
 #include "support/listprobe.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -30,18 +30,6 @@ QString randomText(QRandomGenerator &random, int pieces)
     for (int i = 0; i < pieces; ++i)
         text += Pieces[random.bounded(Pieces.size())];
     return text;
-}
-
-qint64 residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
 }
 
 // Types text as a keyboard would, one character (one code point) a key press.
@@ -185,13 +173,14 @@ void TestStress::randomActions()
         if (QTest::currentTestFailed())
             QFAIL(qPrintable(QStringLiteral("after action %1 of seed %2").arg(i).arg(seed)));
         if (i == WarmUp)
-            residentAfterWarmUp = residentKiB();
+            residentAfterWarmUp = ResidentMemory::kib();
     }
+    QVERIFY2(residentAfterWarmUp > 0, "this platform's resident memory cannot be measured");
     QCOMPARE(m_longestMessage, 50);
     QVERIFY(m_runsWithTrigrams > 10);
     QVERIFY(m_syncedSelections > 10);
 
-    const qint64 growth = residentKiB() - residentAfterWarmUp;
+    const qint64 growth = ResidentMemory::kib() - residentAfterWarmUp;
     qInfo("resident memory grew by %lld KiB over %d actions", growth, Actions - WarmUp);
 #if defined(__SANITIZE_ADDRESS__)
     // AddressSanitizer holds freed memory in quarantine, so growth says nothing there.
