@@ -203,7 +203,7 @@ void Brellow::nameControls()
         auto *label = static_cast<QLabel *>(control(link.label));
         QWidget *named = control(link.control);
         label->setBuddy(named);
-        named->setAccessibleName(label->text().section(QChar(u'\n'), 0, 0));
+        named->setAccessibleName(QString::fromUtf8(link.spokenName));
     }
     Text1[0]->setAccessibleName(logAccessibleName());
 }
