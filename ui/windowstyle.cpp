@@ -10,6 +10,10 @@ namespace {
 // Room left for the frame, the rounded corners and the focus ring that styles draw around a
 // button's face: at most three pixels in the styles this program meets.
 constexpr int FrameInset = 3;
+// The caption may reach one pixel further. Some styles keep wide margins inside a button
+// for a padding that a face filled from edge to edge has no use for, and the window's
+// buttons are too small to spare it: Windows' native style left "Криптирай" too little room.
+constexpr int TextInset = FrameInset - 1;
 
 QColor blend(QColor from, QColor to, qreal share)
 {
@@ -64,6 +68,13 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption *option
     painter->setPen(button->palette.color(QPalette::ButtonText));
     painter->drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, button->text);
     painter->restore();
+}
+
+QRect WindowStyle::subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const
+{
+    if (element == SE_PushButtonContents)
+        return option->rect.adjusted(TextInset, TextInset, -TextInset, -TextInset);
+    return QProxyStyle::subElementRect(element, option, widget);
 }
 
 void WindowStyle::drawFace(const QStyleOptionButton &button, QPainter *painter) const

@@ -17,6 +17,8 @@ public:
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    [[nodiscard]] QRect subElementRect(SubElement element, const QStyleOption *option,
+                                       const QWidget *widget) const override;
 
     // A fixed background with dark text in every colour group: a dark scheme's light text
     // would be unreadable on the window's light colours.
