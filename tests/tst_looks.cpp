@@ -11,8 +11,10 @@
 #include <QStyleFactory>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 
 // The window as the pixels show it, in each style and colour scheme a school desktop may have:
 // the button faces in their own colours, and every text readable on its background.
@@ -33,18 +35,12 @@ double contrast(QColor a, QColor b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// A grab is in device pixels; the window's geometry is logical.
-QRect devicePixels(const QImage &shot, QRect logical)
-{
-    const qreal ratio = shot.devicePixelRatio();
-    return QRect(QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
-                 QSize(qRound(logical.width() * ratio), qRound(logical.height() * ratio)));
-}
-
+// The pixels of a logical area: a grab is in device pixels.
 QHash<QRgb, int> histogram(const QImage &shot, QRect logical)
 {
+    const qreal ratio = shot.devicePixelRatio();
+    const QRect area = QTransform::fromScale(ratio, ratio).mapRect(logical) & shot.rect();
     QHash<QRgb, int> counts;
-    const QRect area = devicePixels(shot, logical) & shot.rect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[shot.pixel(x, y) & RGB_MASK];
@@ -57,25 +53,20 @@ QHash<QRgb, int> histogram(const QImage &shot, QRect logical)
 double textContrast(const QImage &shot, QRect logical)
 {
     const QHash<QRgb, int> counts = histogram(shot, logical);
-    QRgb background = 0;
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most)
-            std::tie(background, most) = std::pair(it.key(), it.value());
-    }
+    const QColor background(std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                                return a.second < b.second;
+                            })->first);
     double best = 1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = std::max(best, contrast(QColor(it.key()), QColor(background)));
+    for (const QRgb colour : counts.keys())
+        best = std::max(best, contrast(QColor(colour), background));
     return best;
 }
 
 double shareOf(const QImage &shot, QRect logical, QColor colour)
 {
     const QHash<QRgb, int> counts = histogram(shot, logical);
-    int total = 0;
-    for (const int n : counts)
-        total += n;
-    return total ? double(counts.value(colour.rgb() & RGB_MASK)) / total : 0;
+    const int total = std::accumulate(counts.cbegin(), counts.cend(), 0);
+    return double(counts.value(colour.rgb() & RGB_MASK)) / total;
 }
 
 QRect inside(const QWidget *widget, int margin)
