@@ -2,9 +2,11 @@
 #include "support/listprobe.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -33,15 +35,16 @@ void TestAccessibility::focusableControls_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("log") << "Text1_0" << int(QAccessible::EditableText) << "Обяснение и изчисления";
-    QTest::newRow("letter table") << "List1_0" << int(QAccessible::List) << "Букви";
-    QTest::newRow("message") << "Text2_0" << int(QAccessible::EditableText) << "Съобщение:";
-    QTest::newRow("cipher") << "Text2_1" << int(QAccessible::EditableText) << "Шифрирано:";
-    QTest::newRow("cipher trigrams") << "List1_1" << int(QAccessible::List) << "Шифриране:";
-    QTest::newRow("decoded trigrams") << "List1_2" << int(QAccessible::List) << "Дешифриране:";
-    QTest::newRow("encrypt") << "Command1_0" << int(QAccessible::Button) << "Криптирай";
-    QTest::newRow("clear") << "Command1_1" << int(QAccessible::Button) << "Изчисти";
-    QTest::newRow("plain trigrams") << "List1_3" << int(QAccessible::List) << "Въведено";
+    QTest::addColumn<QString>("caption"); // the label whose buddy the control is
+    QTest::newRow("log") << "Text1_0" << int(QAccessible::EditableText) << "Обяснение и изчисления" << "";
+    QTest::newRow("letter table") << "List1_0" << int(QAccessible::List) << "Букви и кодовете им" << "Label1_4";
+    QTest::newRow("message") << "Text2_0" << int(QAccessible::EditableText) << "Съобщение" << "Label1_1";
+    QTest::newRow("cipher") << "Text2_1" << int(QAccessible::EditableText) << "Шифриран текст" << "Label1_2";
+    QTest::newRow("cipher trigrams") << "List1_1" << int(QAccessible::List) << "Шифрирани тройки" << "Label2_0";
+    QTest::newRow("decoded trigrams") << "List1_2" << int(QAccessible::List) << "Дешифрирани тройки" << "Label2_1";
+    QTest::newRow("encrypt") << "Command1_0" << int(QAccessible::Button) << "Криптирай" << "";
+    QTest::newRow("clear") << "Command1_1" << int(QAccessible::Button) << "Изчисти" << "";
+    QTest::newRow("plain trigrams") << "List1_3" << int(QAccessible::List) << "Въведени тройки" << "Label1_3";
 }
 
 void TestAccessibility::focusableControls()
@@ -49,6 +52,7 @@ void TestAccessibility::focusableControls()
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(QString, spoken);
+    QFETCH(QString, caption);
     Brellow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -58,13 +62,15 @@ void TestAccessibility::focusableControls()
     QVERIFY(iface);
     QCOMPARE(int(iface->role()), role);
     QCOMPARE(iface->text(QAccessible::Name), spoken);
+    if (!caption.isEmpty())
+        QCOMPARE(window.findChild<QLabel *>(caption)->buddy(), widget);
     QVERIFY(iface->state().focusable);
     const bool readOnly = name == QStringLiteral("Text1_0") || name == QStringLiteral("Text2_1");
     if (role == QAccessible::EditableText)
         QCOMPARE(bool(iface->state().readOnly), readOnly);
 }
 
-// Walks the window's accessible tree: whatever can take the focus must have a name.
+// Walks the window's accessible tree: whatever can take the focus must have a name of its own.
 void TestAccessibility::everyFocusableControlIsNamed()
 {
     Brellow window;
@@ -72,15 +78,17 @@ void TestAccessibility::everyFocusableControlIsNamed()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QAccessibleInterface *root = interfaceOf(&window);
     QVERIFY(root);
-    int focusable = 0;
+    QSet<QString> names;
     for (int i = 0; i < root->childCount(); ++i) {
         QAccessibleInterface *child = root->child(i);
         if (child->state().invisible || !child->state().focusable)
             continue;
-        ++focusable;
-        QVERIFY2(!child->text(QAccessible::Name).isEmpty(), qPrintable(child->object()->objectName()));
+        const QString name = child->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(child->object()->objectName()));
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names.insert(name);
     }
-    QCOMPARE(focusable, 9);
+    QCOMPARE(names.size(), 9);
 }
 
 void TestAccessibility::selectedRowIsReported_data()

@@ -161,14 +161,16 @@ void TestBrellow::window()
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
 
+    // The grab is in device pixels; the points are logical.
     const QImage shot = window.grab().toImage();
-    QCOMPARE(shot.pixelColor(2, 200), QColor(192, 192, 255));
-    QCOMPARE(shot.pixelColor(80, 10), QColor(255, 192, 128));
-    QCOMPARE(shot.pixelColor(100, 170), QColor(255, 128, 128));
+    const auto at = [&shot](int x, int y) { return shot.pixelColor((QPointF(x, y) * shot.devicePixelRatio()).toPoint()); };
+    QCOMPARE(at(2, 200), QColor(192, 192, 255));
+    QCOMPARE(at(65, 1), QColor(255, 192, 128));
+    QCOMPARE(at(198, 170), QColor(255, 128, 128));
 
     const QIcon icon = window.windowIcon();
     QVERIFY(!icon.isNull());
-    const QImage art = icon.pixmap(32, 32).toImage();
+    const QImage art = icon.pixmap(QSize(32, 32), 1.0).toImage();
     QCOMPARE(art.size(), QSize(32, 32));
     QVERIFY(art.hasAlphaChannel());
     QCOMPARE(art.pixelColor(0, 0).alpha(), 0);

@@ -1,5 +1,6 @@
 #include "brellow.h"
 
+#include "windowstyle.h"
 #include "windowtexts.h"
 
 #include <QLabel>
@@ -28,9 +29,8 @@ QLabel *makeLabel(const Control &entry, QWidget *parent)
     label->setTextFormat(Qt::PlainText);
     label->setAlignment((entry.settings & Centred) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(entry.colour));
-    label->setPalette(palette);
+    label->setPalette(WindowStyle::fixedColours(label->palette(), QPalette::Window, QPalette::WindowText,
+                                                QColor(entry.colour)));
     return label;
 }
 
@@ -39,9 +39,8 @@ QPushButton *makeButton(const Control &entry, QWidget *parent)
     auto *button = new QPushButton(captionOf(entry), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, QColor(entry.colour));
-    button->setPalette(palette);
+    button->setPalette(WindowStyle::fixedColours(button->palette(), QPalette::Button, QPalette::ButtonText,
+                                                 QColor(entry.colour)));
     return button;
 }
 
@@ -50,6 +49,7 @@ QLineEdit *makeLineBox(const Control &entry, QWidget *parent)
     auto *box = new QLineEdit(parent);
     box->setMaxLength(MessageTypingLimit);
     box->setReadOnly(entry.settings & ReadOnly);
+    box->setPalette(WindowStyle::activeText(box->palette()));
     return box;
 }
 
@@ -65,6 +65,7 @@ QPlainTextEdit *makeTextBox(const Control &entry, QWidget *parent)
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // A read-only box has no use for a typed Tab; let it move the focus on.
     box->setTabChangesFocus(true);
+    box->setPalette(WindowStyle::activeText(box->palette()));
     box->setPlainText(WindowControls::toWidgetText(entry.content == Content::Explanation ? WindowTexts::explanation()
                                                                             : WindowTexts::quote()));
     return box;
@@ -77,6 +78,7 @@ QListWidget *makeList(const Control &entry, QWidget *parent)
     list->setSortingEnabled(false);
     // Every row is one line of the same font, so one row's size serves for all.
     list->setUniformItemSizes(true);
+    list->setPalette(WindowStyle::activeText(list->palette()));
     if (entry.content == Content::LetterTable)
         list->addItems(WindowTexts::letterTable());
     return list;
@@ -156,6 +158,10 @@ void Brellow::buildControls()
             widget->hide();
         }
     }
+    // Made after the buttons, so that it outlives them when the window's children are deleted.
+    auto *style = new WindowStyle(this);
+    for (QPushButton *button : Command1)
+        button->setStyle(style);
     // Captions sit beneath the controls they name, where the two overlap.
     for (QLabel *label : Label1)
         label->lower();
@@ -197,7 +203,7 @@ void Brellow::nameControls()
         auto *label = static_cast<QLabel *>(control(link.label));
         QWidget *named = control(link.control);
         label->setBuddy(named);
-        named->setAccessibleName(label->text().section(QChar(u'\n'), 0, 0));
+        named->setAccessibleName(QString::fromUtf8(link.spokenName));
     }
     Text1[0]->setAccessibleName(logAccessibleName());
 }

@@ -42,8 +42,12 @@ constexpr ControlRef TabOrder[] = {
 };
 
 constexpr CaptionLink Captions[] = {
-    { { Label1, 1 }, { Text2, 0 } }, { { Label1, 2 }, { Text2, 1 } }, { { Label1, 4 }, { List1, 0 } },
-    { { Label1, 3 }, { List1, 3 } }, { { Label2, 0 }, { List1, 1 } }, { { Label2, 1 }, { List1, 2 } },
+    { { Label1, 1 }, { Text2, 0 }, "Съобщение" },
+    { { Label1, 2 }, { Text2, 1 }, "Шифриран текст" },
+    { { Label1, 4 }, { List1, 0 }, "Букви и кодовете им" },
+    { { Label1, 3 }, { List1, 3 }, "Въведени тройки" },
+    { { Label2, 0 }, { List1, 1 }, "Шифрирани тройки" },
+    { { Label2, 1 }, { List1, 2 }, "Дешифрирани тройки" },
 };
 
 } // namespace

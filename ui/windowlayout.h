@@ -61,12 +61,14 @@ struct ControlRef
 // Tab order, first to last; the first one holds the focus when the window opens.
 [[nodiscard]] std::span<const ControlRef> focusOrder();
 
-// Which label names which control: the label is the control's buddy, and its first line is
-// the name assistive technology announces for the control.
+// Which label names which control: the label is the control's buddy, and the spoken name says
+// what the control holds. Captions alone would not do: "Шифрирано:" and "Шифриране:" sound
+// nearly alike, and none says that the lists hold trigrams.
 struct CaptionLink
 {
     ControlRef label;
     ControlRef control;
+    const char *spokenName; // UTF-8
 };
 [[nodiscard]] std::span<const CaptionLink> captionLinks();
 
