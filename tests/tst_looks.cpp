@@ -114,6 +114,9 @@ void TestLooks::facesAndText_data()
     QTest::newRow("Windows, dark") << "Windows" << true;
     QTest::newRow("Adwaita") << "Adwaita" << false;
     QTest::newRow("Adwaita-Dark") << "Adwaita-Dark" << false;
+    // Windows' native style, which ignores a palette's button colour, where the platform has it.
+    if (QStyleFactory::keys().contains(QStringLiteral("windowsvista"), Qt::CaseInsensitive))
+        QTest::newRow("windowsvista") << "windowsvista" << false;
 }
 
 void TestLooks::facesAndText()
