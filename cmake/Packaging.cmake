@@ -8,9 +8,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "step-by-step Hill cipher for informatics 
 # CPack indents each line of this for the control file.
 set(CPACK_PACKAGE_DESCRIPTION [[
 A small teaching program, with its texts in Bulgarian, for informatics
-lessons. It turns a message into letter codes, multiplies each group of
-three by a 3x3 key matrix modulo 26, shows every product as it is
-computed and decrypts the result again with the inverse matrix.]])
+lessons. It turns a message into letter codes, multiplies the 3x3 key
+matrix by each group of three modulo 26, shows every product together
+with its calculation and decrypts the result with the inverse matrix.]])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 

@@ -154,9 +154,13 @@ void TestStress::check(const Brellow &window)
 
 void TestStress::randomActions()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("HILL_STRESS_SEED")
-        ? quint32(qEnvironmentVariableIntValue("HILL_STRESS_SEED"))
-        : QRandomGenerator::global()->generate();
+    quint32 seed = QRandomGenerator::global()->generate();
+    if (qEnvironmentVariableIsSet("HILL_STRESS_SEED")) {
+        const QString given = qEnvironmentVariable("HILL_STRESS_SEED");
+        bool isSeed = false;
+        seed = given.toUInt(&isSeed, 10);
+        QVERIFY2(isSeed, qPrintable(QStringLiteral("HILL_STRESS_SEED is \"%1\", not a seed from 0 to 4294967295").arg(given)));
+    }
     qInfo("seed %u (set HILL_STRESS_SEED to repeat a run)", seed);
     QRandomGenerator random(seed);
 

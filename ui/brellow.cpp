@@ -47,7 +47,7 @@ QPushButton *makeButton(const Control &entry, QWidget *parent)
 QLineEdit *makeLineBox(const Control &entry, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
-    box->setMaxLength(MessageTypingLimit);
+    WindowControls::limitTyping(box);
     box->setReadOnly(entry.settings & ReadOnly);
     box->setPalette(WindowStyle::activeText(box->palette()));
     return box;

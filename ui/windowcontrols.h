@@ -24,6 +24,10 @@ public:
     void clearList(TrigramList list) override;
     void addRow(TrigramList list, const QString &row) override;
 
+    // Limits what the user types or pastes into a line box to MessageTypingLimit UTF-16 units,
+    // leaving out whole any character that does not fit.
+    static void limitTyping(QLineEdit *box);
+
     // The typing limit applies to the user only: a longer text set by the program is kept whole.
     static void setLineText(QLineEdit *box, const QString &text);
 

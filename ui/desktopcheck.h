@@ -1,0 +1,20 @@
+#pragma once
+
+// The program needs a graphical desktop. Started without one (from a text console, over a remote
+// shell), Qt would abort inside QApplication's constructor with advice to reinstall the program;
+// instead the program says in one line, in Bulgarian and English, what it looked for, and exits
+// with NoDesktopStatus. Where a desktop is always there, both calls do nothing.
+namespace DesktopCheck {
+
+inline constexpr int NoDesktopStatus = 1;
+
+// Call before QApplication exists. Returns false, having said why, when neither the command
+// line nor the environment names a display or a Qt platform. Otherwise, until started(), a
+// failure of Qt to connect to the display ends the program with the same kind of line.
+[[nodiscard]] bool expectDesktop(int argc, char **argv);
+
+// Call once QApplication exists: the desktop was reached. Qt's messages from the start, held
+// back until now, go out as they would have.
+void started();
+
+} // namespace DesktopCheck
