@@ -1,6 +1,7 @@
 #include "brellow.h"
 #include "residentmemory.h"
 #include "resultcheck.h"
+#include "support/keyboard.h"
 #include "support/listprobe.h"
 
 #include <QApplication>
@@ -30,16 +31,6 @@ QString randomText(QRandomGenerator &random, int pieces)
     for (int i = 0; i < pieces; ++i)
         text += Pieces[random.bounded(Pieces.size())];
     return text;
-}
-
-// Types text as a keyboard would, one character (one code point) a key press.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
-        i += length - 1;
-    }
 }
 
 // The window's boxes and lists as the engine sees them.
@@ -87,7 +78,7 @@ void TestStress::act(Brellow &window, QRandomGenerator &random)
     QListWidget *list = window.List1[random.bounded(4)];
     switch (random.bounded(9)) {
     case 0:
-        typeText(window.Text2[0], randomText(random, random.bounded(1, 8)));
+        Keyboard::typeText(window.Text2[0], randomText(random, random.bounded(1, 8)));
         break;
     case 1:
         QApplication::clipboard()->setText(randomText(random, random.bounded(1, 80)));

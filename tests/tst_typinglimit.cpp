@@ -1,4 +1,5 @@
 #include "brellow.h"
+#include "support/keyboard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,16 +13,6 @@ const QString Smile = QStringLiteral("\U0001F600"); // two UTF-16 units
 QString letters(int count)
 {
     return QString(count, QChar(u'a'));
-}
-
-// A key press of a real keyboard brings a whole character, both halves of a pair at once.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
-        i += length - 1;
-    }
 }
 
 } // namespace
@@ -102,7 +93,7 @@ void TestTypingLimit::wholeCharactersAtTheLimit()
         QApplication::clipboard()->setText(input);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     } else {
-        typeText(box, input);
+        Keyboard::typeText(box, input);
     }
     QCOMPARE(box->text(), expected);
     QCOMPARE(box->cursorPosition(), expectedCursor);
