@@ -1,15 +1,15 @@
 #include "application.h"
 #include "brellow.h"
-#include "desktopcheck.h"
+#include "platform.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    if (!DesktopCheck::expectDesktop(argc, argv))
-        return DesktopCheck::NoDesktopStatus;
+    if (!Platform::expectDesktop(argc, argv))
+        return Platform::NoDesktopStatus;
     QApplication app(argc, argv);
-    DesktopCheck::started();
+    Platform::started();
     Application::prepare();
     Brellow window;
     window.show();

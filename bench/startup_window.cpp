@@ -2,17 +2,17 @@
 // window's first frame is on the display; see FirstFrameProbe.
 #include "application.h"
 #include "brellow.h"
-#include "desktopcheck.h"
+#include "platform.h"
 #include "firstframeprobe.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    if (!DesktopCheck::expectDesktop(argc, argv))
-        return DesktopCheck::NoDesktopStatus;
+    if (!Platform::expectDesktop(argc, argv))
+        return Platform::NoDesktopStatus;
     QApplication app(argc, argv);
-    DesktopCheck::started();
+    Platform::started();
     Application::prepare();
     Brellow window;
     FirstFrameProbe probe(window);

@@ -1,11 +1,14 @@
 #pragma once
 
+// What differs between the platforms the program runs on, one file each: platform_unix.cpp
+// (Linux and other X11 or Wayland desktops), platform_windows.cpp and platform_web.cpp (the
+// browser).
+namespace Platform {
+
 // The program needs a graphical desktop. Started without one (from a text console, over a remote
 // shell), Qt would abort inside QApplication's constructor with advice to reinstall the program;
 // instead the program says in one line, in Bulgarian and English, what it looked for, and exits
 // with NoDesktopStatus. Where a desktop is always there, both calls do nothing.
-namespace DesktopCheck {
-
 inline constexpr int NoDesktopStatus = 1;
 
 // Call before QApplication exists. Returns false, having said why, when neither the command
@@ -14,7 +17,7 @@ inline constexpr int NoDesktopStatus = 1;
 [[nodiscard]] bool expectDesktop(int argc, char **argv);
 
 // Call once QApplication exists: the desktop was reached. Qt's messages from the start, held
-// back until now, go out as they would have.
+// back until now, go out as they would have. Fonts the platform lacks are added.
 void started();
 
-} // namespace DesktopCheck
+} // namespace Platform

@@ -1,8 +1,4 @@
-#include "desktopcheck.h"
-
-#include <QtGlobal>
-
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include "platform.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace DesktopCheck {
+namespace Platform {
 
 namespace {
 
@@ -136,19 +132,4 @@ void started()
     g_passOn = nullptr;
 }
 
-} // namespace DesktopCheck
-
-#else
-
-namespace DesktopCheck {
-
-bool expectDesktop(int, char **)
-{
-    return true;
-}
-
-void started() { }
-
-} // namespace DesktopCheck
-
-#endif
+} // namespace Platform

@@ -1,0 +1,13 @@
+#include "platform.h"
+
+// Windows always has a desktop, and the window's font (Times New Roman) comes with it.
+namespace Platform {
+
+bool expectDesktop(int, char **)
+{
+    return true;
+}
+
+void started() { }
+
+} // namespace Platform
