@@ -12,6 +12,6 @@ int main(int argc, char *argv[])
     Platform::started();
     Application::prepare();
     Brellow window;
-    window.show();
+    Platform::show(window);
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 // What differs between the platforms the program runs on, one file each: platform_unix.cpp
 // (Linux and other X11 or Wayland desktops), platform_windows.cpp and platform_web.cpp (the
 // browser).
@@ -19,5 +21,8 @@ inline constexpr int NoDesktopStatus = 1;
 // Call once QApplication exists: the desktop was reached. Qt's messages from the start, held
 // back until now, go out as they would have. Fonts the platform lacks are added.
 void started();
+
+// Shows the program's window as a top-level window of the platform.
+void show(QWidget &window);
 
 } // namespace Platform

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -130,6 +131,11 @@ void started()
     }
     g_held = {};
     g_passOn = nullptr;
+}
+
+void show(QWidget &window)
+{
+    window.show();
 }
 
 } // namespace Platform

@@ -1,6 +1,7 @@
 #include "platform.h"
 
 #include <QFontDatabase>
+#include <QWidget>
 
 // In the browser there is no desktop to check for, and no system font: Qt would fall back to
 // its own DejaVu Sans, which is wider, and cut captions. The window's font is embedded instead
@@ -15,6 +16,15 @@ bool expectDesktop(int, char **)
 void started()
 {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-Regular.ttf"));
+}
+
+// The page draws the title bar with the window's caption and icon, and sizes the canvas to the
+// window's client area: the window fills it, without a second frame drawn by Qt.
+void show(QWidget &window)
+{
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.move(0, 0);
+    window.show();
 }
 
 } // namespace Platform

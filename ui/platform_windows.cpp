@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include <QWidget>
+
 // Windows always has a desktop, and the window's font (Times New Roman) comes with it.
 namespace Platform {
 
@@ -9,5 +11,10 @@ bool expectDesktop(int, char **)
 }
 
 void started() { }
+
+void show(QWidget &window)
+{
+    window.show();
+}
 
 } // namespace Platform
