@@ -52,6 +52,10 @@ qt_cached_prefix() {
         cat "${qt_key_files[@]}"
     } | sha256sum | cut -c1-16)
     prefix=$qt_cache/qt-$key
+    # One build at a time for each platform: a second caller waits for the first one's Qt.
+    mkdir -p "$qt_cache"
+    exec {lock}>"$qt_cache/qt-$qt_name.lock"
+    flock "$lock"
     if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
         echo "$prefix"
         return
