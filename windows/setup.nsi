@@ -28,7 +28,8 @@ ManifestDPIAware true
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
 !define MULTIUSER_INIT_TEXT_ADMINREQUIRED "Инсталирането изисква права на администратор."
 !define MULTIUSER_INIT_TEXT_POWERREQUIRED "Инсталирането изисква права на администратор."
-!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Инсталиране за всички потребители е възможно само с права на администратор."
+; Shown by the uninstaller too.
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Само администратор може да инсталира или премахва програмата за всички потребители."
 !include MultiUser.nsh
 !include MUI2.nsh
 
@@ -41,11 +42,14 @@ SetCompressor /SOLID lzma
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${APP_EXE}"
 
+; The stock Bulgarian welcome text speaks of updating system files, which this setup never does.
+!define MUI_WELCOMEPAGE_TEXT "Съветникът ще инсталира „${APP_NAME}“ на този компютър.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "„${APP_NAME}“ ще бъде премахнат от следната папка. $_CLICK"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Bulgarian"
