@@ -1,8 +1,12 @@
 ; The Windows installer. scripts/build-windows compiles it with
-;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DLISTS=… -DICON=… -DLICENSE=… -DSIZE_KB=… -DOUTFILE=…
+;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DLISTS=… -DICON=… -DSIZE_KB=… -DOUTFILE=…
 ; where LISTS is the folder with the generated install-files.nsh and uninstall-files.nsh, which
 ; name every file the zip holds: the uninstaller removes exactly what was installed, so a folder
 ; chosen by the user is never emptied wholesale.
+;
+; There is no licence page: the MIT licence asks for no acceptance, and an English text behind
+; an "I agree" button only puzzles a teacher. The licence is installed with the program, in
+; licenses\hill-cipher-MIT.txt.
 ;
 ; Run by an administrator it installs for all users (Program Files, HKLM); run by anyone else,
 ; for that user alone (their own Programs folder, HKCU), without asking for rights. /S installs
@@ -28,7 +32,8 @@ ManifestDPIAware true
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
 !define MULTIUSER_INIT_TEXT_ADMINREQUIRED "Инсталирането изисква права на администратор."
 !define MULTIUSER_INIT_TEXT_POWERREQUIRED "Инсталирането изисква права на администратор."
-!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Инсталиране за всички потребители е възможно само с права на администратор."
+; Shown by the uninstaller too.
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Само администратор може да инсталира или премахва програмата за всички потребители."
 !include MultiUser.nsh
 !include MUI2.nsh
 
@@ -41,11 +46,13 @@ SetCompressor /SOLID lzma
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${APP_EXE}"
 
+; The stock Bulgarian welcome text speaks of updating system files, which this setup never does.
+!define MUI_WELCOMEPAGE_TEXT "Съветникът ще инсталира „${APP_NAME}“ на този компютър.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
-!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "„${APP_NAME}“ ще бъде премахнат от следната папка. $_CLICK"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Bulgarian"
