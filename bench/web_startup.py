@@ -41,7 +41,7 @@ def measure(address, site):
             sys.exit(f"{site}: the page says: {problem}")
         browser.WebDriverWait(driver, 60, poll_frequency=0.05).until(
             lambda d: d.execute_script("return window.firstFrame !== undefined"))
-        return driver.execute_script("return window.firstFrame"), browser.gzipped_bytes(f"{folder}/{site}", driver)
+        return driver.execute_script("return window.firstFrame"), browser.gzipped_bytes(folder, driver)
 
 
 folder = sys.argv[1]

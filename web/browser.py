@@ -106,6 +106,8 @@ def gzipped_bytes(folder, driver):
         "return [location.href].concat(performance.getEntriesByType('resource').map(e => e.name));")
     total = 0
     for name in names:
-        path = name.split("/", 3)[3].split("?")[0] or "index.html"
+        path = name.split("/", 3)[3].split("?")[0]
+        if not path or path.endswith("/"):
+            path += "index.html"
         total += len(gzip.compress((pathlib.Path(folder) / path).read_bytes(), 9))
     return total
