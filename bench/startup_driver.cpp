@@ -1,10 +1,10 @@
-// Starts the program and the baseline alternately, each in a fresh process, and prints the
-// median time from just before the start to the first painted frame, the median resident memory
-// and the median CPU time of the process at that frame. Each program must print
+// Starts the program and its baselines in turn, each in a fresh process, and prints the median
+// time from just before the start to the first painted frame, the median resident memory and the
+// median CPU time of the process at that frame. Each program must print
 // "<CLOCK_MONOTONIC ns> <RSS KiB> <process CPU ns>" and exit.
 //
-// Usage: startup_driver RUNS WARMUPS PROGRAM BASELINE
-// Output: "time_ms <program> <baseline>", "rss_kib ..." and "cpu_ms ..." (medians), then the
+// Usage: startup_driver RUNS WARMUPS PROGRAM BASELINE...
+// Output: "time_ms <program> <baseline>...", "rss_kib ..." and "cpu_ms ..." (medians), then the
 // same with "_min" and "_max" for the spread.
 #include <algorithm>
 #include <cerrno>
@@ -96,25 +96,26 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void print(const char *key, double program, double baseline)
-{
-    std::printf("%s %.2f %.2f\n", key, program, baseline);
-}
-
-// Prints one measure's medians, then its minimum and maximum, program first.
+// Prints one measure's medians, then its minima and maxima, program first.
 template <typename T>
-void report(const std::string &key, const std::vector<Sample> (&samples)[2], T Sample::*measure)
+void report(const std::string &key, const std::vector<std::vector<Sample>> &samples, T Sample::*measure)
 {
-    std::vector<double> values[2];
-    for (int which = 0; which < 2; ++which) {
-        for (const Sample &sample : samples[which])
-            values[which].push_back(static_cast<double>(sample.*measure));
+    std::string medians = key, minima = key + "_min", maxima = key + "_max";
+    for (const std::vector<Sample> &runs : samples) {
+        std::vector<double> values;
+        for (const Sample &sample : runs)
+            values.push_back(static_cast<double>(sample.*measure));
+        const auto [least, most] = std::minmax_element(values.begin(), values.end());
+        const auto append = [](std::string &line, double value) {
+            char text[32];
+            std::snprintf(text, sizeof text, " %.2f", value);
+            line += text;
+        };
+        append(medians, median(values));
+        append(minima, *least);
+        append(maxima, *most);
     }
-    print(key.c_str(), median(values[0]), median(values[1]));
-    const auto [min0, max0] = std::minmax_element(values[0].begin(), values[0].end());
-    const auto [min1, max1] = std::minmax_element(values[1].begin(), values[1].end());
-    print((key + "_min").c_str(), *min0, *min1);
-    print((key + "_max").c_str(), *max0, *max1);
+    std::printf("%s\n%s\n%s\n", medians.c_str(), minima.c_str(), maxima.c_str());
 }
 
 std::optional<int> count(std::string_view text)
@@ -130,19 +131,20 @@ std::optional<int> count(std::string_view text)
 
 int main(int argc, char *argv[])
 {
-    const std::optional<int> runs = argc == 5 ? count(argv[1]) : std::nullopt;
-    const std::optional<int> warmups = argc == 5 ? count(argv[2]) : std::nullopt;
+    const std::optional<int> runs = argc >= 5 ? count(argv[1]) : std::nullopt;
+    const std::optional<int> warmups = argc >= 5 ? count(argv[2]) : std::nullopt;
     if (!runs || !warmups || *runs == 0) {
-        std::fputs("usage: startup_driver RUNS WARMUPS PROGRAM BASELINE\n", stderr);
+        std::fputs("usage: startup_driver RUNS WARMUPS PROGRAM BASELINE...\n", stderr);
         return 2;
     }
-    const char *programs[] = { argv[3], argv[4] };
+    const std::vector<const char *> programs(argv + 3, argv + argc);
+    const int n = static_cast<int>(programs.size());
 
-    std::vector<Sample> samples[2];
+    std::vector<std::vector<Sample>> samples(programs.size());
     for (int round = 0; round < *warmups + *runs; ++round) {
-        // Swap the order every round so neither side always runs on a freshly idle machine.
-        for (int k = 0; k < 2; ++k) {
-            const int which = (round + k) % 2;
+        // Rotate the order every round so no program always runs on a freshly idle machine.
+        for (int k = 0; k < n; ++k) {
+            const int which = (round + k) % n;
             const std::optional<Sample> sample = runOnce(programs[which]);
             if (!sample)
                 return 1;

@@ -4,11 +4,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace Platform {
@@ -80,6 +83,7 @@ Places g_places;
 QtMessageHandler g_passOn = nullptr;
 std::vector<HeldMessage> g_held;
 std::mutex g_heldLock; // Qt may log from a thread of its own while it starts
+std::jthread g_fontconfig;
 
 void watchStart(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
@@ -110,6 +114,9 @@ bool expectDesktop(int argc, char **argv)
             g_places);
         return false;
     }
+    // Fontconfig reads its configuration and font caches, a third of the start, on a core of
+    // its own while Qt connects to the display; Qt's font database then finds it loaded.
+    g_fontconfig = std::jthread([] { FcInit(); });
     // Another platform named on purpose (offscreen, vnc, ...) fails for reasons of its own,
     // which Qt tells better.
     if (platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland"))
@@ -119,6 +126,8 @@ bool expectDesktop(int argc, char **argv)
 
 void started()
 {
+    if (g_fontconfig.joinable())
+        g_fontconfig.join();
     if (!g_passOn)
         return;
     qInstallMessageHandler(g_passOn);
