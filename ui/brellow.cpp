@@ -1,5 +1,6 @@
 #include "brellow.h"
 
+#include "platform.h"
 #include "windowstyle.h"
 #include "windowtexts.h"
 
@@ -109,10 +110,12 @@ Brellow::Brellow(QWidget *parent)
 {
     setObjectName(QStringLiteral("Brellow"));
     setWindowTitle(WindowLayout::windowTitle());
-    // Both sizes are compiled in: screens at twice the pixel density get art drawn for them.
-    QIcon icon { QPixmap(hill_cipher_xpm) };
-    icon.addPixmap(QPixmap(hill_cipher_64_xpm));
-    setWindowIcon(icon);
+    if (Platform::showsWindowIcon()) {
+        // Both sizes are compiled in: screens at twice the pixel density get art drawn for them.
+        QIcon icon { QPixmap(hill_cipher_xpm) };
+        icon.addPixmap(QPixmap(hill_cipher_64_xpm));
+        setWindowIcon(icon);
+    }
     setFixedSize(WindowLayout::clientSize());
     setFont(WindowLayout::font());
 

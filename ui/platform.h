@@ -22,6 +22,10 @@ inline constexpr int NoDesktopStatus = 1;
 // back until now, go out as they would have. Fonts the platform lacks are added.
 void started();
 
+// Whether the platform shows the window's own icon. The browser's page draws the icon above the
+// window itself, from its scalable art, so the window's pixmaps would be decoded for nothing.
+[[nodiscard]] bool showsWindowIcon();
+
 // Shows the program's window as a top-level window of the platform.
 void show(QWidget &window);
 

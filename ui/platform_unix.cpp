@@ -142,6 +142,11 @@ void started()
     g_passOn = nullptr;
 }
 
+bool showsWindowIcon()
+{
+    return true;
+}
+
 void show(QWidget &window)
 {
     window.show();

@@ -18,6 +18,11 @@ void started()
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-Regular.ttf"));
 }
 
+bool showsWindowIcon()
+{
+    return false;
+}
+
 // The page draws the title bar with the window's caption and icon, and sizes the canvas to the
 // window's client area: the window fills it, without a second frame drawn by Qt.
 void show(QWidget &window)

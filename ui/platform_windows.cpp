@@ -12,6 +12,11 @@ bool expectDesktop(int, char **)
 
 void started() { }
 
+bool showsWindowIcon()
+{
+    return true;
+}
+
 void show(QWidget &window)
 {
     window.show();
