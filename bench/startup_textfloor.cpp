@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setFont(WindowLayout::font());
     QWidget window;
-    window.setFixedSize(481, 424);
+    window.setFixedSize(WindowLayout::clientSize());
     QLabel caption(QStringLiteral("Шифър на Хил"), &window);
     caption.move(8, 8);
     FirstFrameProbe probe(window);
