@@ -7,12 +7,12 @@
 #   qt_cmake_args      options that are paths, not choices (toolchain file, host Qt)
 # and then call qt_cached_prefix, which prints the installed Qt's prefix.
 #
-# The Qt is the same version as the host tools (moc, rcc, uic) it is built and used with. The
-# cache folder's name hashes everything the result depends on, so a changed recipe builds afresh
-# instead of reusing a stale Qt; it is built in a folder of its own and moved into place only when
-# complete, so an interrupted build is never taken for a good one.
+# The Qt is the same version as the host tools (moc, rcc, uic) it is built and used with. It is
+# built in a folder of its own and moved into place only when complete, so an interrupted build is
+# never taken for a good one.
 
-qt_cache=${XDG_CACHE_HOME:-$HOME/.cache}/hill-cipher
+source "$(dirname "${BASH_SOURCE[0]}")/cache.sh"
+qt_cache=$cache_root
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 
 # Debian's source package, fetched through a private apt configuration that adds the deb-src
@@ -50,12 +50,10 @@ qt_cached_prefix() {
         printf '%s\n' "${qt_options[@]}"
         echo "$qt_compiler"
         cat "${qt_key_files[@]}"
-    } | sha256sum | cut -c1-16)
+    } | cache_key)
     prefix=$qt_cache/qt-$key
     # One build at a time for each platform: a second caller waits for the first one's Qt.
-    mkdir -p "$qt_cache"
-    exec {lock}>"$qt_cache/qt-$qt_name.lock"
-    flock "$lock"
+    cache_lock "qt-$qt_name"
     if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
         echo "$prefix"
         return

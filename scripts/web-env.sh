@@ -4,7 +4,8 @@
 # learn the compiler's version; Debian's emscripten is no SDK, so a stand-in folder points there.
 # Debian's emscripten needs Debian's python3 and its Node.js modules (acorn), which another
 # installation earlier on PATH would hide.
-export EMSDK=${XDG_CACHE_HOME:-$HOME/.cache}/hill-cipher/emsdk
+source "$(dirname "${BASH_SOURCE[0]}")/cache.sh"
+export EMSDK=$cache_root/emsdk
 if [[ ! -x "$EMSDK/upstream/emscripten/emcc" ]]; then
     mkdir -p "$EMSDK/upstream/emscripten"
     echo "EMSCRIPTEN_ROOT = 'upstream/emscripten'" > "$EMSDK/.emscripten"
