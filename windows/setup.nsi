@@ -33,7 +33,7 @@ ManifestDPIAware true
 !define MULTIUSER_INIT_TEXT_ADMINREQUIRED "Инсталирането изисква права на администратор."
 !define MULTIUSER_INIT_TEXT_POWERREQUIRED "Инсталирането изисква права на администратор."
 ; Shown by the uninstaller too.
-!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Само администратор може да инсталира или премахва програмата за всички потребители."
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Само администратор може да инсталира или изтрива програмата за всички потребители."
 !include MultiUser.nsh
 !include MUI2.nsh
 
@@ -52,7 +52,7 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "„${APP_NAME}“ ще бъде премахнат от следната папка. $_CLICK"
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "„${APP_NAME}“ ще бъде изтрит от следната папка. $_CLICK"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Bulgarian"
