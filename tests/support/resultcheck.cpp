@@ -83,6 +83,7 @@ void checkLists(Rules &rules, const MemoryControls &controls)
 void checkLogLine(Rules &rules, QStringView line, const QString &rowLetters)
 {
     static const QRegularExpression pattern(QStringLiteral("^(\\d+), (\\d+), (\\d+) = (\\d+), (\\d+), (\\d+)$"));
+    // A QString, as Qt 6.8 deprecates match(QStringView) and Qt 6.4 has no matchView().
     const QRegularExpressionMatch match = pattern.match(line.toString());
     rules.require(match.hasMatch(), "a log line is not of the form \"r1, r2, r3 = c1, c2, c3\"");
     rules.require(rowLetters.size() == 3, "a log line stands for a row that is not a whole trigram");
