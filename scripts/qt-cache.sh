@@ -25,8 +25,11 @@ qt_fetch_source() {
         local apt_dir=$dir/apt
         mkdir -p "$apt_dir/lists/partial" "$apt_dir/sources.list.d" "$dir/download"
         local f
-        for f in /etc/apt/sources.list.d/*.sources; do
-            sed 's/^Types:.*/Types: deb-src/' "$f" > "$apt_dir/sources.list.d/$(basename "$f")"
+        # In either of apt's formats: deb822 files, and the one-line sources.list of an installed
+        # Debian.
+        for f in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+            [[ -f $f ]] || continue
+            sed -E 's/^Types:.*/Types: deb-src/; s/^deb /deb-src /' "$f" > "$apt_dir/sources.list.d/$(basename "$f")"
         done
         local apt_opts=(
             -o "Dir::State::Lists=$apt_dir/lists"
