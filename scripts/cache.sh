@@ -10,9 +10,13 @@ cache_key() {
 }
 
 # Locks $1 in the cache for as long as the calling script runs, with flock's options $2...
-# (-s: shared); called again, it changes the lock's kind.
+# (-s: shared); called again for the same name, it changes the lock's kind.
 cache_lock() {
-    mkdir -p "$cache_root"
-    [[ -n ${cache_lock_fd:-} ]] || exec {cache_lock_fd}>"$cache_root/$1.lock"
-    flock "${@:2}" "$cache_lock_fd"
+    local var=cache_lock_fd_${1//[^A-Za-z0-9]/_} fd
+    if [[ -z ${!var:-} ]]; then
+        mkdir -p "$cache_root"
+        exec {fd}>"$cache_root/$1.lock"
+        printf -v "$var" %s "$fd"
+    fi
+    flock "${@:2}" "${!var}"
 }
