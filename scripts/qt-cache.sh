@@ -5,6 +5,7 @@
 #   qt_compiler        the compiler's version line
 #   qt_key_files       files whose contents the result depends on (toolchain files)
 #   qt_cmake_args      options that are paths, not choices (toolchain file, host Qt)
+#   qt_patches         patches to Qt's source, applied in order (none unless set)
 # and then call qt_cached_prefix, which prints the installed Qt's prefix.
 #
 # The Qt is the same version as the host tools (moc, rcc, uic) it is built and used with. It is
@@ -14,14 +15,17 @@
 source "$(dirname "${BASH_SOURCE[0]}")/cache.sh"
 qt_cache=$cache_root
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+qt_debian=$(. /etc/os-release && echo "$VERSION_ID")
+qt_patches=()
 
 # Debian's source package, fetched through a private apt configuration that adds the deb-src
 # twin of the system's entries: nothing in /etc changes. apt checks the files against the
-# signed archive index before dpkg-source unpacks them. Both foreign builds share one copy.
+# signed archive index before dpkg-source unpacks them. One copy a version, which the foreign
+# builds of that version share (Windows from Debian 12's, the browser from Debian 13's).
 qt_fetch_source() {
     local dir=$qt_cache/qt-source-$qt_version
     if [[ ! -d "$dir/src" ]]; then
-        rm -rf "$qt_cache"/qt-source-*
+        rm -rf "$dir"
         local apt_dir=$dir/apt
         mkdir -p "$apt_dir/lists/partial" "$apt_dir/sources.list.d" "$dir/download"
         local f
@@ -52,7 +56,7 @@ qt_cached_prefix() {
         echo "$qt_version"
         printf '%s\n' "${qt_options[@]}"
         echo "$qt_compiler"
-        cat "${qt_key_files[@]}"
+        cat "${qt_key_files[@]}" "${qt_patches[@]}"
     } | cache_key)
     prefix=$qt_cache/qt-$key
     # One build at a time for each platform: a second caller waits for the first one's Qt.
@@ -72,6 +76,16 @@ qt_cached_prefix() {
     fi
     local src start=$SECONDS
     src=$(qt_fetch_source)
+    # Patched in a copy, so that the source stays as Debian ships it for every other build.
+    if [[ ${#qt_patches[@]} -gt 0 ]]; then
+        rm -rf "$work/src"
+        cp -a "$src" "$work/src"
+        src=$work/src
+        local patch
+        for patch in "${qt_patches[@]}"; do
+            patch -d "$src" -p1 --quiet --no-backup-if-mismatch < "$patch" >&2
+        done
+    fi
     echo "Building Qt $qt_version for $qt_name into $prefix" >&2
 
     # Configured afresh every time, so that an option dropped from the list is not kept by
@@ -85,7 +99,7 @@ qt_cached_prefix() {
 
     # Where the exact source and options came from, for the licence note shipped with Qt.
     {
-        echo "qt6-base $qt_version (Debian 12 source package)"
+        echo "qt6-base $qt_version (Debian $qt_debian source package)"
         printf '%s\n' "${qt_options[@]}"
         echo "$qt_compiler"
     } > "$work/dest$prefix/hill-cipher-qt-build.txt"

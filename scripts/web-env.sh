@@ -1,5 +1,12 @@
 # The environment for building with Debian's emscripten, sourced by the browser's scripts.
 #
+# The browser's Qt and program are built with Debian 13's Qt source and emscripten: on another
+# system, the script that sources this file runs again, as it was called, in the Debian 13
+# environment (scripts/debian13), where the project's tree and the cache are at the same paths.
+if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
+    exec "$(dirname "${BASH_SOURCE[0]}")/debian13" "$0" "$@"
+fi
+
 # Qt reads an emscripten SDK's layout ($EMSDK/.emscripten, $EMSDK/upstream/emscripten/emcc) to
 # learn the compiler's version; Debian's emscripten is no SDK, so a stand-in folder points there.
 # Debian's emscripten needs Debian's python3 and its Node.js modules (acorn), which another
