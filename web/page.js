@@ -1,4 +1,4 @@
-// Loads the program into the page's canvas and says, in Bulgarian, how far it got or why it
+// Loads the program into the page's screen and says, in Bulgarian, how far it got or why it
 // cannot run. Everything comes from this page's own folder.
 "use strict";
 
@@ -7,7 +7,7 @@
     const program = script.dataset.program;
     const wasmBytes = Number(script.dataset.wasmBytes) || 0;
     const status = document.getElementById("status");
-    const canvas = document.getElementById("screen");
+    const screen = document.getElementById("screen");
 
     function say(text) {
         status.textContent = text;
@@ -23,70 +23,92 @@
         fail("Програмата не се зареди. Проверете връзката със сървъра и заредете страницата отново.");
     }
 
-    function webGLAvailable() {
-        try {
-            const probe = document.createElement("canvas");
-            return Boolean(probe.getContext("webgl") || probe.getContext("experimental-webgl"));
-        } catch (e) {
-            return false;
-        }
+    // The program's code is shipped gzipped, so that it crosses a phone's link in under half its
+    // size from a server that compresses nothing. A server that compresses on its own may send
+    // it decoded, so its first byte tells: gzip's is 1f, WebAssembly's 00.
+    function decoded(stream) {
+        const reader = stream.getReader();
+        return reader.read().then(({ done, value }) => {
+            const rest = new ReadableStream({
+                start(controller) {
+                    if (!done)
+                        controller.enqueue(value);
+                },
+                async pull(controller) {
+                    const chunk = await reader.read();
+                    if (chunk.done)
+                        controller.close();
+                    else
+                        controller.enqueue(chunk.value);
+                },
+            });
+            return !done && value[0] === 0x1f ? rest.pipeThrough(new DecompressionStream("gzip")) : rest;
+        });
     }
 
-    // The program's code, passed through a stream that counts its bytes, so that the page can
-    // show progress while the browser compiles it as it arrives. The response is given the
-    // WebAssembly type here, so a server that sends another type does not stop it.
+    // The program's code, counted as it arrives for the progress line, and compiled by the
+    // browser while it streams in. The response is given the WebAssembly type here, so a server
+    // that sends another type does not stop it.
     async function fetchProgram(url) {
         const response = await fetch(url);
         if (!response.ok)
             throw new Error(`${url}: ${response.status} ${response.statusText}`);
-        const reader = response.body.getReader();
         let loaded = 0;
-        const counted = new ReadableStream({
-            async pull(controller) {
-                const { done, value } = await reader.read();
-                if (done) {
-                    controller.close();
-                    say("Подготовка на програмата…");
-                    return;
-                }
-                loaded += value.byteLength;
+        const counted = response.body.pipeThrough(new TransformStream({
+            transform(chunk, controller) {
+                loaded += chunk.byteLength;
                 if (wasmBytes > 0)
                     say(`Зареждане на програмата… ${Math.min(99, Math.floor(100 * loaded / wasmBytes))} %`);
-                controller.enqueue(value);
+                controller.enqueue(chunk);
             },
-        });
-        return new Response(counted, { headers: { "Content-Type": "application/wasm" } });
+            flush() {
+                say("Подготовка на програмата…");
+            },
+        }));
+        return new Response(await decoded(counted), { headers: { "Content-Type": "application/wasm" } });
     }
 
     function start() {
-        createQtAppInstance({
-            qtContainerElements: [canvas],
-            qtFontDpi: 96,
-            locateFile: (name) => name,
-            instantiateWasm(imports, receive) {
-                fetchProgram(`${program}.wasm`)
-                    .then((response) => WebAssembly.instantiateStreaming(response, imports))
-                    .then((result) => receive(result.instance, result.module))
-                    .catch(failedToLoad);
-                return {};
+        const entry = window[`${program.replace(/\W/g, "_")}_entry`];
+        qtLoad({
+            qt: {
+                entryFunction: entry,
+                containerElements: [screen],
+                fontDpi: 96,
+                module: WebAssembly.compileStreaming(fetchProgram(`${program}.wasm.gz`)),
+                // The window's font is embedded; the browser's own fonts would only be read for nothing.
+                localFonts: { familiesCollection: "NoFontFamilies" },
+                onExit: (exit) => {
+                    if (exit.crashed)
+                        fail("Програмата спря неочаквано. Заредете страницата отново.");
+                },
             },
-            // The window is shown once it has painted: the frame after the one its start asked for.
-            postRun: [() => requestAnimationFrame(() => requestAnimationFrame(() => status.remove()))],
             print: (text) => console.log(text),
             printErr: (text) => console.warn(text),
-            onAbort: () => fail("Програмата спря неочаквано. Заредете страницата отново."),
+        }).then(() => {
+            // main() has shown the window; it is painted by the frame after the next one.
+            requestAnimationFrame(() => requestAnimationFrame(() => status.remove()));
+        }, failedToLoad);
+    }
+
+    function loadScript(name) {
+        return new Promise((resolve, reject) => {
+            const loader = document.createElement("script");
+            loader.src = name;
+            loader.onload = resolve;
+            loader.onerror = () => reject(new Error(`${name} did not load`));
+            document.body.appendChild(loader);
         });
     }
 
-    if (typeof WebAssembly !== "object" || typeof WebAssembly.instantiateStreaming !== "function") {
+    if (typeof WebAssembly !== "object" || typeof WebAssembly.compileStreaming !== "function") {
         fail("Този браузър не може да изпълни програмата, защото не поддържа WebAssembly. "
             + "Отворете страницата в обновен Chrome, Edge, Firefox или Safari.");
         return;
     }
-    if (!webGLAvailable()) {
-        fail("Този браузър не може да изпълни програмата, защото WebGL е изключен или не се "
-            + "поддържа. Включете хардуерното ускорение в настройките на браузъра или отворете "
-            + "страницата в друг браузър.");
+    if (typeof DecompressionStream !== "function") {
+        fail("Този браузър е твърде стар, за да изпълни програмата. "
+            + "Отворете страницата в обновен Chrome, Edge, Firefox или Safari.");
         return;
     }
     // Browsers do not let a page opened from the disk fetch the program beside it.
@@ -96,9 +118,5 @@
             + "„python3 -m http.server“ и отворете http://localhost:8000/.");
         return;
     }
-    const loader = document.createElement("script");
-    loader.src = `${program}.js`;
-    loader.onload = start;
-    loader.onerror = failedToLoad;
-    document.body.appendChild(loader);
+    loadScript("qtloader.js").then(() => loadScript(`${program}.js`)).then(start, failedToLoad);
 })();
