@@ -91,6 +91,26 @@
         }, failedToLoad);
     }
 
+    // A screen smaller than the window (a phone, or a small tablet held sideways) lays the page
+    // out as wide as it takes for the whole window to fit, and the browser shows that width
+    // across the screen, scaled down: Qt's screen keeps the window's size, taps land where they
+    // would unscaled, and a pinch still zooms in. Desktop browsers ignore the viewport's width.
+    const viewport = document.querySelector('meta[name="viewport"]');
+    let fittedLandscape = null;
+    function fitScreen() {
+        const landscape = innerWidth > innerHeight;
+        if (landscape === fittedLandscape)
+            return;
+        fittedLandscape = landscape;
+        const device = window.screen;
+        const box = document.getElementById("window").getBoundingClientRect();
+        const margin = 2 * parseFloat(getComputedStyle(document.querySelector("main")).paddingLeft);
+        const width = (landscape ? Math.max : Math.min)(device.width, device.height);
+        const height = width * innerHeight / innerWidth;
+        const scale = Math.min(1, width / (box.width + margin), height / (box.height + margin));
+        viewport.content = scale < 1 ? `width=${Math.ceil(width / scale)}, initial-scale=${scale}` : "width=device-width, initial-scale=1";
+    }
+
     function loadScript(name) {
         return new Promise((resolve, reject) => {
             const loader = document.createElement("script");
@@ -118,5 +138,7 @@
             + "„python3 -m http.server“ и отворете http://localhost:8000/.");
         return;
     }
+    fitScreen();
+    addEventListener("resize", fitScreen);
     loadScript("qtloader.js").then(() => loadScript(`${program}.js`)).then(start, failedToLoad);
 })();
