@@ -14,6 +14,7 @@ import pathlib
 import subprocess
 import tempfile
 import threading
+import time
 
 from PIL import Image
 from selenium import webdriver
@@ -81,16 +82,27 @@ class Page:
         """Runs the body of an async JavaScript function with args; returns what it returns."""
         raise NotImplementedError
 
-    def screen_image(self):
-        """The client area as an image, in device pixels."""
-        rect, scale = self.run("const r = document.getElementById('screen').getBoundingClientRect();"
-                               "return [[r.left, r.top, r.right, r.bottom], devicePixelRatio];")
-        return self.viewport_image().crop(tuple(round(v * scale) for v in rect)).convert("RGB")
+    def in_view(self, element_id):
+        """The element's box [left, top, right, bottom] on the screen in CSS pixels, as the
+        browser shows it: scaled, where a phone shows the page zoomed out."""
+        return self.run("""
+            const r = document.getElementById(arguments[0]).getBoundingClientRect(), v = visualViewport;
+            return [r.left, r.top, r.right, r.bottom].map((p, i) => (p - (i % 2 ? v.offsetTop : v.offsetLeft)) * v.scale);""",
+                        element_id)
 
-    def click(self, x, y):
+    def to_client(self, x, y):
+        """A point of the client area in the page's CSS pixels, as events have it (clientX, clientY)."""
         left, top = self.run("const r = document.getElementById('screen').getBoundingClientRect();"
                              "return [r.left, r.top];")
-        self.click_viewport(round(left + x), round(top + y))
+        return left + x, top + y
+
+    def screen_image(self):
+        """The client area as an image, in device pixels."""
+        ratio = self.run("return devicePixelRatio;")
+        return self.viewport_image().crop(tuple(round(v * ratio) for v in self.in_view("screen"))).convert("RGB")
+
+    def click(self, x, y):
+        self.click_viewport(*(round(v) for v in self.to_client(x, y)))
 
     def clipboard(self):
         return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
@@ -162,13 +174,67 @@ class SeleniumPage(Page):
 
 
 class ChromiumPage(SeleniumPage):
-    """Headless, with no system clipboard: the page's own clipboard stands in for it."""
+    """Headless, with no system clipboard: the page's own clipboard stands in for it. On an
+    emulated device, a finger and the on-screen keyboard act through the DevTools protocol."""
+
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
 
     def clipboard(self):
         return self.run("return await navigator.clipboard.readText();")
 
     def set_clipboard(self, text):
         self.run("await navigator.clipboard.writeText(arguments[0]);", text)
+
+    def touch(self, kind, *point):
+        self.cdp("Input.dispatchTouchEvent", type=kind,
+                 touchPoints=[dict(zip("xy", self.to_client(*point)))] if point else [])
+
+    def tap(self, x, y, hold=0.05):
+        self.touch("touchStart", x, y)
+        time.sleep(hold)
+        self.touch("touchEnd")
+
+    def drag(self, x, y, dy):
+        self.touch("touchStart", x, y)
+        for step in range(1, 11):
+            time.sleep(0.02)
+            self.touch("touchMove", x, y + dy * step / 10)
+        self.touch("touchEnd")
+
+    def insert_text(self, text):
+        """A whole word from the keyboard: a suggestion taken, or a swiped word."""
+        self.cdp("Input.insertText", text=text)
+
+    def compose(self, word):
+        """A word composed letter by letter, then committed, as Android's keyboards send it."""
+        for end in range(1, len(word) + 1):
+            self.cdp("Input.imeSetComposition", text=word[:end], selectionStart=end, selectionEnd=end)
+        self.cdp("Input.insertText", text=word)
+
+    def recompose(self, start, end, word):
+        """The text from start to end taken back into composition and replaced by word, as a
+        keyboard does when a suggestion for a word already typed is taken."""
+        self.cdp("Input.imeSetComposition", text=word, selectionStart=len(word), selectionEnd=len(word),
+                 replacementStart=start, replacementEnd=end)
+        self.cdp("Input.insertText", text=word)
+
+    def key(self, name, code):
+        for kind in ("rawKeyDown", "keyUp"):
+            self.cdp("Input.dispatchKeyEvent", type=kind, key=name, code=name, windowsVirtualKeyCode=code)
+
+    def accessible_nodes(self):
+        """The page as a screen reader finds it: (role, name, value, backend node, selected) of
+        each node."""
+        nodes = self.cdp("Accessibility.getFullAXTree")["nodes"]
+        return [(n.get("role", {}).get("value"), n.get("name", {}).get("value"), n.get("value", {}).get("value"),
+                 n.get("backendDOMNodeId"), any(p["name"] == "selected" and p["value"].get("value")
+                                                for p in n.get("properties", []))) for n in nodes if not n.get("ignored")]
+
+    def activate(self, backend_node):
+        """What a screen reader does to a button: a click on its element."""
+        element = self.cdp("DOM.resolveNode", backendNodeId=backend_node)["object"]["objectId"]
+        self.cdp("Runtime.callFunctionOn", objectId=element, functionDeclaration="function () { this.click(); }")
 
 
 class FirefoxPage(Page):
@@ -209,7 +275,7 @@ class FirefoxPage(Page):
 
 
 @contextlib.contextmanager
-def chromium(before_load=None):
+def chromium(before_load=None, device=None):
     with tempfile.TemporaryDirectory() as profile:
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
@@ -218,6 +284,8 @@ def chromium(before_load=None):
                      "--disable-sync", "--enable-unsafe-swiftshader",
                      f"--window-size={WIDTH},{HEIGHT}", f"--user-data-dir={profile}"):
             options.add_argument(flag)
+        if device:
+            options.add_experimental_option("mobileEmulation", device)
         driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         try:
             if before_load:
