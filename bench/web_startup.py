@@ -52,7 +52,7 @@ def measure(address, site, profile=()):
             while (window.firstFrame === undefined)
                 await new Promise(r => setTimeout(r, 20));
             return window.firstFrame;""")
-        sizes = {server: browser.link_bytes(f"{folder}/{site}", page, server) for server in browser.SERVERS}
+        sizes = {server: browser.link_bytes(folder, page, server) for server in browser.SERVERS}
         return first_frame, sizes, page.run(SWITCH_ON)
 
 

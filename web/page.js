@@ -68,14 +68,14 @@
         return new Response(await decoded(counted), { headers: { "Content-Type": "application/wasm" } });
     }
 
-    function start() {
+    function start(module) {
         const entry = window[`${program.replace(/\W/g, "_")}_entry`];
         qtLoad({
             qt: {
                 entryFunction: entry,
                 containerElements: [screen],
                 fontDpi: 96,
-                module: WebAssembly.compileStreaming(fetchProgram(`${program}.wasm.gz`)),
+                module,
                 // The window's font is embedded; the browser's own fonts would only be read for nothing.
                 localFonts: { familiesCollection: "NoFontFamilies" },
                 onExit: (exit) => {
@@ -111,10 +111,12 @@
         viewport.content = scale < 1 ? `width=${Math.ceil(width / scale)}, initial-scale=${scale}` : "width=device-width, initial-scale=1";
     }
 
+    // Scripts added together load together and run in the order added.
     function loadScript(name) {
         return new Promise((resolve, reject) => {
             const loader = document.createElement("script");
             loader.src = name;
+            loader.async = false;
             loader.onload = resolve;
             loader.onerror = () => reject(new Error(`${name} did not load`));
             document.body.appendChild(loader);
@@ -140,5 +142,8 @@
     }
     fitScreen();
     addEventListener("resize", fitScreen);
-    loadScript("qtloader.js").then(() => loadScript(`${program}.js`)).then(start, failedToLoad);
+    // The program's code, the longest download, starts at once, beside the two scripts.
+    const module = WebAssembly.compileStreaming(fetchProgram(`${program}.wasm.gz`));
+    module.catch(() => {});
+    Promise.all([loadScript("qtloader.js"), loadScript(`${program}.js`)]).then(() => start(module), failedToLoad);
 })();
