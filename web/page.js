@@ -7,7 +7,7 @@
     const program = script.dataset.program;
     const wasmBytes = Number(script.dataset.wasmBytes) || 0;
     const status = document.getElementById("status");
-    const screen = document.getElementById("screen");
+    const qtScreen = document.getElementById("screen");
 
     function say(text) {
         status.textContent = text;
@@ -73,7 +73,7 @@
         qtLoad({
             qt: {
                 entryFunction: entry,
-                containerElements: [screen],
+                containerElements: [qtScreen],
                 fontDpi: 96,
                 module,
                 // The window's font is embedded; the browser's own fonts would only be read for nothing.
@@ -102,13 +102,13 @@
         if (landscape === fittedLandscape)
             return;
         fittedLandscape = landscape;
-        const device = window.screen;
         const box = document.getElementById("window").getBoundingClientRect();
         const margin = 2 * parseFloat(getComputedStyle(document.querySelector("main")).paddingLeft);
-        const width = (landscape ? Math.max : Math.min)(device.width, device.height);
+        const width = (landscape ? Math.max : Math.min)(screen.width, screen.height);
         const height = width * innerHeight / innerWidth;
         const scale = Math.min(1, width / (box.width + margin), height / (box.height + margin));
-        viewport.content = scale < 1 ? `width=${Math.ceil(width / scale)}, initial-scale=${scale}` : "width=device-width, initial-scale=1";
+        viewport.content = scale < 1 ? `width=${Math.ceil(width / scale)}, initial-scale=${scale}`
+            : "width=device-width, initial-scale=1";
     }
 
     // Scripts added together load together and run in the order added.
