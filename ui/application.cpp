@@ -1,8 +1,10 @@
 #include "application.h"
 
+#include "platform.h"
 #include "windowlayout.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 namespace Application {
 
@@ -10,6 +12,9 @@ void prepare()
 {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.HillCipher"));
     QApplication::setFont(WindowLayout::font());
+    auto *qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QStringLiteral("qtbase_bg"), Platform::qtTranslations()))
+        QCoreApplication::installTranslator(qtTexts);
 }
 
 } // namespace Application

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 // What differs between the platforms the program runs on, one file each: platform_unix.cpp
@@ -25,6 +26,11 @@ void started();
 // Whether the platform shows the window's own icon. The browser's page draws the icon above the
 // window itself, from its scalable art, so the window's pixmaps would be decoded for nothing.
 [[nodiscard]] bool showsWindowIcon();
+
+// The folder of Qt's own translations of its texts, such as the menus its text boxes and scroll
+// bars open: the system's, where Qt is the system's; the program's resources, where the program
+// brings Qt and its texts with it.
+[[nodiscard]] QString qtTranslations();
 
 // Shows the program's window as a top-level window of the platform.
 void show(QWidget &window);

@@ -1,6 +1,7 @@
 #include "platform.h"
 
 #include <QByteArray>
+#include <QLibraryInfo>
 #include <QString>
 #include <QWidget>
 
@@ -145,6 +146,11 @@ void started()
 bool showsWindowIcon()
 {
     return true;
+}
+
+QString qtTranslations()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
 void show(QWidget &window)

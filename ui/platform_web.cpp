@@ -5,7 +5,6 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QHash>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -20,26 +19,18 @@
 namespace {
 
 // Qt's screen-reader layer in the page starts switched off, behind a button of its own that a
-// screen reader comes to first; the button is named in the window's language.
-// The same goes for the menu of a text box, which on a touch screen is how its text is copied.
-class QtTexts final : public QTranslator
+// screen reader comes to first; the button is named in the window's language. Qt's translation
+// has no text for it, as the button's name is this program's own.
+class ScreenReaderSwitch final : public QTranslator
 {
 public:
     using QTranslator::QTranslator;
 
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        static const QHash<QByteArray, QString> texts = {
-            { "QWasmAccessibility/Enable Screen Reader", QStringLiteral("Включи достъпа за екранни четци") },
-            { "QLineEdit/&Undo", QStringLiteral("&Отмени") },
-            { "QLineEdit/&Redo", QStringLiteral("&Повтори") },
-            { "QLineEdit/Cu&t", QStringLiteral("&Изрежи") },
-            { "QLineEdit/&Copy", QStringLiteral("&Копирай") },
-            { "QLineEdit/&Paste", QStringLiteral("&Постави") },
-            { "QLineEdit/Delete", QStringLiteral("Изтрий") },
-            { "QLineEdit/Select All", QStringLiteral("Избери всичко") },
-        };
-        return texts.value(QByteArray(context) + '/' + sourceText);
+        return qstrcmp(context, "QWasmAccessibility") == 0 && qstrcmp(sourceText, "Enable Screen Reader") == 0
+            ? QStringLiteral("Включи достъпа за екранни четци")
+            : QString();
     }
 
     bool isEmpty() const override { return false; }
@@ -164,12 +155,17 @@ bool expectDesktop(int, char **)
 void started()
 {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-Regular.ttf"));
-    QCoreApplication::installTranslator(new QtTexts(qApp));
+    QCoreApplication::installTranslator(new ScreenReaderSwitch(qApp));
 }
 
 bool showsWindowIcon()
 {
     return false;
+}
+
+QString qtTranslations()
+{
+    return QStringLiteral(":/translations");
 }
 
 // The page draws the title bar with the window's caption and icon, and sizes the canvas to the

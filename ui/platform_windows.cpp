@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include <QString>
 #include <QWidget>
 
 // Windows always has a desktop, and the window's font (Times New Roman) comes with it.
@@ -15,6 +16,11 @@ void started() { }
 bool showsWindowIcon()
 {
     return true;
+}
+
+QString qtTranslations()
+{
+    return QStringLiteral(":/translations");
 }
 
 void show(QWidget &window)
