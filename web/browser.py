@@ -101,8 +101,8 @@ class Page:
         ratio = self.run("return devicePixelRatio;")
         return self.viewport_image().crop(tuple(round(v * ratio) for v in self.in_view("screen"))).convert("RGB")
 
-    def click(self, x, y):
-        self.click_viewport(*(round(v) for v in self.to_client(x, y)))
+    def click(self, x, y, button="left"):
+        self.click_viewport(*(round(v) for v in self.to_client(x, y)), button)
 
     def clipboard(self):
         return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
@@ -124,7 +124,7 @@ class Page:
 
 
 class SeleniumPage(Page):
-    KEYS = {"ArrowDown": Keys.DOWN}
+    KEYS = {"ArrowDown": Keys.DOWN, "Enter": Keys.ENTER}
 
     def __init__(self, driver):
         self.driver = driver
@@ -148,9 +148,10 @@ class SeleniumPage(Page):
     def viewport_image(self):
         return Image.open(io.BytesIO(self.driver.get_screenshot_as_png()))
 
-    def click_viewport(self, x, y):
+    def click_viewport(self, x, y, button="left"):
         actions = ActionBuilder(self.driver)
-        actions.pointer_action.move_to_location(x, y).click()
+        pointer = actions.pointer_action.move_to_location(x, y)
+        pointer.context_click() if button == "right" else pointer.click()
         actions.perform()
 
     def keys(self, *keys, control=False):
@@ -261,8 +262,8 @@ class FirefoxPage(Page):
     def viewport_image(self):
         return Image.open(io.BytesIO(base64.b64decode(self.call("screenshot"))))
 
-    def click_viewport(self, x, y):
-        self.call("click", x, y)
+    def click_viewport(self, x, y, button="left"):
+        self.call("click", x, y, button)
 
     def type(self, text):
         self.call("type", text)

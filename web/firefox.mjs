@@ -24,7 +24,7 @@ const commands = {
     title: () => page.title(),
     // The body of an async function, called with args, as Selenium's scripts are.
     run: (body, args) => page.evaluate(`(async function () { ${body} }).apply(null, ${JSON.stringify(args)})`),
-    click: (x, y) => page.mouse.click(x, y),
+    click: (x, y, button) => page.mouse.click(x, y, { button }),
     type: (text) => page.keyboard.type(text),
     press: (key) => page.keyboard.press(key),
     shortcut: async (key) => {

@@ -1,11 +1,14 @@
 """The page in each browser engine: it loads with its title, shows the window in its colours, and
-the worked example goes through it as on the desktop; from a server that compresses on its own,
-it loads as well. Then, in Chromium, on emulated phones and a tablet: the whole window in sight,
-the worked example through a finger and the on-screen keyboard, and the controls by their names
-to a screen reader. Usage: check_page.py <served folder> [engine...]"""
+the worked example goes through it as on the desktop; each control's menu opens in Bulgarian and
+leaves the page answering; from a server that compresses on its own, it loads as well. Then, in
+Chromium, on emulated phones and a tablet: the whole window in sight, the worked example through a
+finger and the on-screen keyboard, the controls by their names to a screen reader, and long
+presses that leave the page answering. Usage: check_page.py <served folder> [engine...]"""
 
 import sys
 import time
+
+from PIL import ImageChops
 
 import browser
 
@@ -17,6 +20,8 @@ LISTS = [(x + 60, 186) for x in (8, 104, 224)]  # plain, cipher and decoded: fir
 ROW = 19
 WHITE = (255, 255, 255)  # an unselected row; the focused list's highlight differs by a shade
 LETTERS = (356, 132, 430, 262)  # the letter table's rows
+LOG, LETTERS_SCROLL_BAR = (200, 340), (425, 200)
+LOG_FIRST_LINE = (12, 286, 150, 300)  # clear of the log's menu, above or below the point
 
 ANDROID = "Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/156.0.0.0 Mobile Safari/537.36"
 IPAD_AS_MAC = "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/605.1.15 (KHTML, like Gecko) Version/18.0 Safari/605.1.15"
@@ -73,6 +78,51 @@ def shows_window(page, address):
         sys.exit(f"FAIL ({engine}): the page says: {problem}")
     eventually(lambda: pixels(page, FACES) == list(FACES.values()),
                "the window in its colours (title, encrypt and clear buttons)")
+
+
+def changes(page, before, what, box=(0, 0, 481, 424), share=0.02):
+    """Waits until more than a share of the pixels in the box of the screen differ from the image
+    before: a menu or a selection, not a blinking caret."""
+    def changed():
+        after = page.screen_image()
+        crop = tuple(round(v * after.width / 481) for v in box)
+        difference = ImageChops.difference(before.crop(crop), after.crop(crop)).getdata()
+        return sum(p != (0, 0, 0) for p in difference) > share * len(difference)
+    eventually(changed, what)
+
+
+def menu_opens(page, point):
+    before = page.screen_image()
+    page.click(*point, button="right")
+    changes(page, before, f"a menu opened by a right-click at {point}")
+
+
+def menus(page):
+    """Each control's menu in Bulgarian, chosen from as a student would, and the page answering
+    after it: an entry taken by its Bulgarian letter, or by the arrow keys where it has none.
+    WebKitGTK's driver types no letter outside the keyboard's layout, and once a context menu has
+    opened it sends the page no more pointer input: there, one menu, chosen from by the keys."""
+    page.click(*MESSAGE)
+    page.type("Hello")
+    page.shortcut("a")
+    menu_opens(page, MESSAGE)
+    for key in ("ArrowDown", "ArrowDown", "Enter") if engine == "webkit" else ("и",):  # „&Изрязване“
+        page.press(key)
+    eventually(lambda: not has_text(page, MESSAGE), "the message cut from its menu")
+    if engine == "webkit":
+        return
+
+    before = page.screen_image()
+    menu_opens(page, LOG)
+    for key in ("ArrowDown", "Enter"):  # „Избиране на всичко“, the one entry enabled
+        page.press(key)
+    changes(page, before, "the log's first line selected from its menu", box=LOG_FIRST_LINE, share=0.3)
+
+    letters = letter_table(page)
+    menu_opens(page, LETTERS_SCROLL_BAR)
+    for key in ("ArrowDown", "ArrowDown", "ArrowDown", "Enter"):  # „Отдолу“
+        page.press(key)
+    eventually(lambda: letter_table(page) != letters, "the letter table scrolled to its end from its scroll bar's menu")
 
 
 def check(page, address):
@@ -170,6 +220,12 @@ def check_device(page, address):
     page.tap(CIPHER[0] + 30, CIPHER[1] + 12)
     eventually(lambda: page.clipboard() == "TFJIPIJSGD", f"the cipher text copied by touch, got {page.clipboard()!r}")
 
+    # Held on the log, the letter table's scroll bar or a list, a finger leaves the page answering.
+    for point in (LOG, LETTERS_SCROLL_BAR, LISTS[1]):
+        page.tap(*point, hold=1.5)
+    page.tap(*CLEAR)
+    eventually(lambda: box_text(page, "Шифриран текст") == "", "a tap cleared the window after the long presses")
+
 
 folder = sys.argv[1]
 for engine in sys.argv[2:] or browser.ENGINES:
@@ -177,12 +233,15 @@ for engine in sys.argv[2:] or browser.ENGINES:
             browser.open_page(engine) as page:
         check(page, plain)
         shows_window(page, gzipping)
+        menus(page)
     print(f"PASS ({engine}): the page loads, shows the window, encrypts the worked example, moves the "
-          "selection and clears; it loads from a server that compresses on its own")
+          "selection and clears; it loads from a server that compresses on its own; the controls' menus "
+          "open in Bulgarian and leave it answering")
 for engine, (width, height, ratio, mobile, agent) in DEVICES.items() if "chromium" in (sys.argv[2:] or browser.ENGINES) else ():
     device = {"deviceMetrics": {"width": width, "height": height, "pixelRatio": ratio, "touch": True, "mobile": mobile},
               "userAgent": agent}
     with browser.serve(folder) as plain, browser.chromium(device=device) as page:
         check_device(page, plain)
     print(f"PASS ({engine}): the whole window in sight; the worked example by touch and on-screen keyboard, "
-          "read back by a screen reader and copied from the box's menu; a row tapped; the letters scrolled")
+          "read back by a screen reader and copied from the box's menu; a row tapped; the letters scrolled; "
+          "long presses leave it answering")
