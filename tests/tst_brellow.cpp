@@ -1,3 +1,4 @@
+#include "application.h"
 #include "brellow.h"
 #include "support/listprobe.h"
 
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -13,6 +15,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 
 using namespace ListProbe;
 
@@ -39,6 +42,7 @@ class TestBrellow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Application::prepare(); }
     void controls_data();
     void controls();
     void window();
@@ -58,6 +62,8 @@ private slots:
     void encryptAfterClearEqualsFreshWindow();
     void explanationText();
     void handlersIgnoreUnknownIndexes();
+    void contextMenus_data();
+    void contextMenus();
 };
 
 void TestBrellow::controls_data()
@@ -506,6 +512,46 @@ void TestBrellow::handlersIgnoreUnknownIndexes()
     window.List1_Click(-32768);
     QCOMPARE(window.Text1[0]->toPlainText(), log);
     QCOMPARE(rowsOf(window.List1[1]), (QStringList { "AKV", "D" }));
+}
+
+void TestBrellow::contextMenus_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("message box") << QPoint(256, 45) << "&Поставяне";
+    QTest::newRow("log") << QPoint(200, 340) << "Избиране на всичко";
+    QTest::newRow("letter table's scroll bar") << QPoint(425, 200) << "Страница надолу";
+}
+
+// Qt's own menus in Bulgarian, each entry with a letter of its own, read from within the event
+// loop (a scroll bar's menu runs one); right-clicked through the window, as the platform delivers
+// a click, so that Qt makes the menu's event. The window answers after.
+void TestBrellow::contextMenus()
+{
+    QFETCH(QPoint, point);
+    QFETCH(QString, entry);
+    Brellow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList texts;
+    QTimer reader;
+    connect(&reader, &QTimer::timeout, this, [&texts] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *action : menu->actions())
+                texts << action->text().section(QLatin1Char('\t'), 0, 0);
+            menu->close();
+        }
+    });
+    reader.start(10);
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, point);
+    QTRY_VERIFY2(texts.contains(entry), qPrintable(texts.join(QLatin1Char('|'))));
+    QHash<QChar, bool> taken;
+    for (const QString &text : std::as_const(texts)) {
+        const qsizetype mark = text.indexOf(QLatin1Char('&'));
+        QVERIFY2(mark < 0 || !std::exchange(taken[text[mark + 1].toLower()], true), qPrintable(text));
+    }
+    typeAndEncrypt(window, QStringLiteral("HELLOWORLD"));
+    QCOMPARE(window.Text2[1]->text(), QStringLiteral("TFJIPIJSGD"));
 }
 
 QTEST_MAIN(TestBrellow)
